@@ -1,0 +1,13 @@
+#pragma once
+// Message texts of the main window, shared by the windows, the driver and the tests.
+#include <string_view>
+
+namespace app::msg {
+
+inline constexpr std::string_view kApplicationTitle = "Steeplewatcher";
+inline constexpr std::string_view kMissingDataFile = "Cannot Find data file \"Parishes.Dat\". Application Will Close";
+inline constexpr std::string_view kTerminate = "Terminate Application?";
+inline constexpr std::string_view kReadOnlyDataFile =
+    "Parishes.Dat is read-only. You can browse and search it, but changes cannot be saved.";
+
+} // namespace app::msg

@@ -1,0 +1,236 @@
+#include "parishfm.h"
+
+#include "app/general_error.h"
+#include "app/messages.h"
+#include "records/count_records.h"
+#include "records/record_line.h"
+#include "text/file_lookup.h"
+
+#include <string>
+
+namespace app {
+
+namespace {
+constexpr std::string_view kDataFileName = "Parishes.Dat";
+constexpr std::int32_t kPageStep = 6;
+} // namespace
+
+Parishfm::Parishfm(Ports ports, std::filesystem::path workingDirectory)
+    : ports_(ports), workingDirectory_(std::move(workingDirectory))
+{
+}
+
+void Parishfm::run(void (Parishfm::*handler)())
+{
+    runCommand(ports_.dialogs, [&] { (this->*handler)(); });
+}
+
+// ---------------------------------------------------------------- events
+
+void Parishfm::FormCreate()
+{
+    ClearSearchBoxes();
+    current_ = 0;
+    auto path = text::findFile(workingDirectory_, kDataFileName);
+    if (!path) {
+        ports_.dialogs.message(std::string(msg::kMissingDataFile));
+        ended_ = true;
+        ports_.platform.quit();
+        return;
+    }
+    runCommand(ports_.dialogs, [&] {
+        file_.open(*path);
+        if (file_.isReadOnly())
+            ports_.dialogs.message(std::string(msg::kReadOnlyDataFile));
+        if (!file_.atEnd(0)) {
+            readRecord(0);
+            ShowCurrentRecord();
+            ShowRecordsAfter();
+        }
+        CountRecords();
+        current_ = 0;
+    });
+}
+
+void Parishfm::FormKeyDown(Key key)
+{
+    switch (key) {
+    case Key::Home: GoFirst(); break;
+    case Key::End: GoLast(); break;
+    case Key::Up: StepBack(); break;
+    case Key::Down: StepForward(); break;
+    case Key::PageUp: PageBack(); break;
+    case Key::PageDown: PageForward(); break;
+    case Key::Other: break;
+    }
+}
+
+bool Parishfm::FormCloseQuery()
+{
+    if (!ports_.dialogs.confirmOkCancel(std::string(msg::kTerminate)))
+        return false;
+    ended_ = true;
+    ports_.platform.quit();
+    return true;
+}
+
+void Parishfm::ExitClick() { FormCloseQuery(); }
+
+// ---------------------------------------------------------------- display
+
+void Parishfm::readRecord(std::int32_t index) { file_.read(index, buffer_); }
+
+void Parishfm::ShowCurrentRecord()
+{
+    view.Memo3.assign(1, records::recordLine(buffer_));
+    view.Progress = std::to_string(current_);
+    ports_.feedback.repaint("Progress");
+}
+
+void Parishfm::ShowRecordsAfter()
+{
+    view.Memo2.resize(kNeighbourLines);
+    for (std::int32_t k = 1; k <= static_cast<std::int32_t>(kNeighbourLines); ++k) {
+        std::int32_t i = current_ + k;
+        if (file_.atEnd(i)) {
+            view.Memo2[k - 1] = "...";
+        } else {
+            readRecord(i);
+            view.Memo2[k - 1] = records::recordLine(buffer_);
+        }
+    }
+}
+
+void Parishfm::ShowRecordsBefore()
+{
+    view.Memo1.resize(kNeighbourLines);
+    const auto lines = static_cast<std::int32_t>(kNeighbourLines);
+    for (std::int32_t k = 1; k <= lines; ++k) {
+        std::int32_t i = current_ - k;
+        if (i < 0) {
+            view.Memo1[lines - k] = "... ";
+        } else {
+            readRecord(i);
+            view.Memo1[lines - k] = records::recordLine(buffer_);
+        }
+    }
+}
+
+void Parishfm::ShowEndMarkers() { view.Memo2.assign(kNeighbourLines, "..."); }
+
+void Parishfm::CountRecords()
+{
+    BusyCursor busy(ports_.feedback);
+    count_ = records::countRecords(file_);
+}
+
+void Parishfm::ClearSearchBoxes()
+{
+    view.TarPar.clear();
+    view.Progress.clear();
+    view.Hits.clear();
+}
+
+void Parishfm::showAll()
+{
+    ShowCurrentRecord();
+    ShowRecordsAfter();
+    ShowRecordsBefore();
+}
+
+// ---------------------------------------------------------------- moves
+
+void Parishfm::StepBack()
+{
+    if (current_ >= 1) {
+        --current_;
+        readRecord(current_);
+        showAll();
+    } else {
+        current_ = 0;
+        ports_.feedback.beep();
+    }
+}
+
+void Parishfm::StepForward()
+{
+    if (file_.atEnd(current_ + 1)) {
+        readRecord(current_);
+        ShowCurrentRecord();
+        ShowRecordsBefore();
+        ports_.feedback.beep();
+    } else {
+        ++current_;
+        readRecord(current_);
+        showAll();
+    }
+}
+
+void Parishfm::PageBack()
+{
+    // With fewer than six records before the cursor it stays where it is.
+    if (current_ >= kPageStep) {
+        current_ -= kPageStep;
+        readRecord(current_);
+        showAll();
+    } else {
+        ports_.feedback.beep();
+    }
+}
+
+void Parishfm::PageForward()
+{
+    if (file_.atEnd(current_ + kPageStep)) {
+        readRecord(current_);
+        ShowCurrentRecord();
+        ShowRecordsBefore();
+        ports_.feedback.beep();
+    } else {
+        current_ += kPageStep;
+        readRecord(current_);
+        ShowCurrentRecord();
+        ShowRecordsBefore();
+        ShowRecordsAfter();
+    }
+}
+
+void Parishfm::GoFirst()
+{
+    ClearSearchBoxes();
+    current_ = 0;
+    readRecord(0);
+    showAll();
+    ports_.feedback.beep();
+}
+
+void Parishfm::GoLast()
+{
+    {
+        BusyCursor busy(ports_.feedback);
+        current_ = count_ - 1 < 0 ? 0 : count_ - 1;
+        readRecord(current_);
+        ShowCurrentRecord();
+        ShowRecordsBefore();
+        ShowEndMarkers();
+    }
+    ports_.feedback.beep();
+}
+
+// ---------------------------------------------------------------- commands
+
+std::optional<Handler> findHandler(std::string_view control)
+{
+    struct Entry {
+        std::string_view control;
+        Handler handler;
+    };
+    static constexpr Entry kHandlers[] = {
+        {"Exit1", &Parishfm::ExitClick},
+    };
+    for (const Entry& e : kHandlers)
+        if (e.control == control)
+            return e.handler;
+    return std::nullopt;
+}
+
+} // namespace app

@@ -1,0 +1,80 @@
+#pragma once
+// The main window's core: the open data file, the record cursor, the shared
+// record buffer, the texts of the boxes, and the handlers of the window's
+// events, menu items and buttons. No widget is involved.
+#include "app/parishfm_view.h"
+#include "app/ports.h"
+#include "records/data_file.h"
+#include "records/parish_record.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string_view>
+
+namespace app {
+
+enum class Key { Home, End, Up, Down, PageUp, PageDown, Other };
+
+class Parishfm {
+public:
+    Parishfm(Ports ports, std::filesystem::path workingDirectory);
+
+    ParishfmView view;
+
+    // Window events.
+    void FormCreate();
+    // Key preview: runs the navigation move of the key, whatever has the focus.
+    void FormKeyDown(Key key);
+    // True when the window may close (the user answered OK).
+    bool FormCloseQuery();
+    void ExitClick();
+
+    // Navigation moves.
+    void StepBack();
+    void StepForward();
+    void PageBack();
+    void PageForward();
+    void GoFirst();
+    void GoLast();
+
+    // Display operations.
+    void ShowCurrentRecord();
+    void ShowRecordsAfter();
+    void ShowRecordsBefore();
+    void ShowEndMarkers();
+    void CountRecords();
+    void ClearSearchBoxes();
+
+    // Runs a handler as the window's event dispatcher does: an error it does
+    // not handle is shown in the general error box and the program goes on.
+    void run(void (Parishfm::*handler)());
+
+    // State of the run.
+    const std::filesystem::path& workingDirectory() const { return workingDirectory_; }
+    std::int32_t currentRecord() const { return current_; }
+    std::int32_t recordCount() const { return count_; }
+    const records::ParishRecord& recordBuffer() const { return buffer_; }
+    records::DataFile& dataFile() { return file_; }
+    // True once the program has been asked to end.
+    bool ended() const { return ended_; }
+
+private:
+    void readRecord(std::int32_t index);
+    void showAll();
+
+    Ports ports_;
+    std::filesystem::path workingDirectory_;
+    records::DataFile file_;
+    std::int32_t current_ = 0;
+    std::int32_t count_ = 0;
+    records::ParishRecord buffer_;
+    bool ended_ = false;
+};
+
+// The handler of a button or menu item by control name, or nothing when that
+// command is not available (its window part is not built).
+using Handler = void (Parishfm::*)();
+std::optional<Handler> findHandler(std::string_view control);
+
+} // namespace app

@@ -1,0 +1,67 @@
+#pragma once
+// The core never shows anything itself: it talks to the person through these
+// ports, which the Qt windows implement and the tests and the driver fake.
+// Every text is cp1252 bytes.
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace app {
+
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    // Plain message box with OK, titled with the application title.
+    virtual void message(const std::string& text) = 0;
+    // Warning box with OK only.
+    virtual void warningOk(const std::string& text) = 0;
+    // Warning box with Yes and No; true for Yes.
+    virtual bool warningYesNo(const std::string& text) = 0;
+    // Confirmation (question) boxes; true for Yes or OK.
+    virtual bool confirmYesNo(const std::string& text) = 0;
+    virtual bool confirmOkCancel(const std::string& text) = 0;
+    // Information box with Yes and No; true for Yes.
+    virtual bool infoYesNo(const std::string& text) = 0;
+    // Input box; nothing when cancelled.
+    virtual std::optional<std::string> inputBox(const std::string& title, const std::string& prompt,
+                                                const std::string& defaultText) = 0;
+    // The general error box: stop icon, OK, the text as given.
+    virtual void errorBox(const std::string& text) = 0;
+};
+
+class Feedback {
+public:
+    virtual ~Feedback() = default;
+    virtual void beep() = 0;
+    // Hourglass on (nested calls stack) and off; use BusyCursor.
+    virtual void setBusy(bool busy) = 0;
+    // Show the current text of a box of the main window at once, during a long command.
+    virtual void repaint(std::string_view control) = 0;
+};
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+    // Ends the program once the current event is done.
+    virtual void quit() = 0;
+};
+
+struct Ports {
+    Dialogs& dialogs;
+    Feedback& feedback;
+    Platform& platform;
+};
+
+// The hourglass for the life of a scope, restored also when a command fails.
+class BusyCursor {
+public:
+    explicit BusyCursor(Feedback& feedback) : feedback_(feedback) { feedback_.setBusy(true); }
+    ~BusyCursor() { feedback_.setBusy(false); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+
+private:
+    Feedback& feedback_;
+};
+
+} // namespace app

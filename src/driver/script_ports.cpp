@@ -1,0 +1,133 @@
+#include "script_ports.h"
+
+#include "text/cp1252.h"
+
+#include <cstdio>
+
+namespace driver {
+namespace {
+
+std::string_view kindName(Answer::Kind k)
+{
+    switch (k) {
+    case Answer::Kind::OK: return "OK";
+    case Answer::Kind::Cancel: return "Cancel";
+    case Answer::Kind::Yes: return "Yes";
+    case Answer::Kind::No: return "No";
+    case Answer::Kind::Text: return "a text";
+    case Answer::Kind::File: return "a file";
+    case Answer::Kind::CancelInput: return "cancel";
+    }
+    return "?";
+}
+
+bool isUndefinedCp1252(unsigned char b) { return b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 || b == 0x9D; }
+
+} // namespace
+
+std::string quote(std::string_view s)
+{
+    std::string out = "\"";
+    for (char ch : s) {
+        auto b = static_cast<unsigned char>(ch);
+        switch (ch) {
+        case '"': out += "\\\""; continue;
+        case '\\': out += "\\\\"; continue;
+        case '\t': out += "\\t"; continue;
+        case '\r': out += "\\r"; continue;
+        case '\n': out += "\\n"; continue;
+        default: break;
+        }
+        if (b < 0x20 || b == 0x7F || isUndefinedCp1252(b)) {
+            char hex[5];
+            std::snprintf(hex, sizeof hex, "\\x%02X", b);
+            out += hex;
+        } else {
+            out += text::cp1252ToUtf8(std::string_view(&ch, 1));
+        }
+    }
+    out += '"';
+    return out;
+}
+
+ScriptPorts::ScriptPorts(std::ostream& transcript) : out_(transcript) {}
+
+void ScriptPorts::event(std::string_view line)
+{
+    out_ << line << '\n';
+    out_.flush();
+}
+
+void ScriptPorts::message(const std::string& text) { event("message " + quote(text)); }
+
+void ScriptPorts::warningOk(const std::string& text)
+{
+    // A box with one button needs no answer; an OK queued for it is taken.
+    if (!answers_.empty() && answers_.front().kind == Answer::Kind::OK)
+        answers_.pop_front();
+    event("warning " + quote(text) + " -> OK");
+}
+
+bool ScriptPorts::twoButtons(std::string_view kind, const std::string& text, Answer::Kind first, Answer::Kind second)
+{
+    std::string line = std::string(kind) + " " + quote(text) + " -> ";
+    if (answers_.empty()) {
+        event(line + "unanswered");
+        throw Unanswered{};
+    }
+    Answer a = answers_.front();
+    if (a.kind != first && a.kind != second)
+        throw AnswerMismatch{"the answer " + std::string(kindName(a.kind)) + " does not fit the " + std::string(kind)
+                             + " box " + quote(text) + " (" + std::string(kindName(first)) + " or "
+                             + std::string(kindName(second)) + ")"};
+    answers_.pop_front();
+    event(line + std::string(kindName(a.kind)));
+    return a.kind == first;
+}
+
+bool ScriptPorts::warningYesNo(const std::string& text)
+{
+    return twoButtons("warning", text, Answer::Kind::Yes, Answer::Kind::No);
+}
+
+bool ScriptPorts::confirmYesNo(const std::string& text)
+{
+    return twoButtons("confirm", text, Answer::Kind::Yes, Answer::Kind::No);
+}
+
+bool ScriptPorts::confirmOkCancel(const std::string& text)
+{
+    return twoButtons("confirm", text, Answer::Kind::OK, Answer::Kind::Cancel);
+}
+
+bool ScriptPorts::infoYesNo(const std::string& text)
+{
+    return twoButtons("info", text, Answer::Kind::Yes, Answer::Kind::No);
+}
+
+std::optional<std::string> ScriptPorts::inputBox(const std::string& title, const std::string& prompt,
+                                                 const std::string& defaultText)
+{
+    std::string line = "input " + quote(title) + " " + quote(prompt) + " " + quote(defaultText) + " -> ";
+    if (answers_.empty()) {
+        event(line + "unanswered");
+        throw Unanswered{};
+    }
+    Answer a = answers_.front();
+    if (a.kind != Answer::Kind::Text && a.kind != Answer::Kind::CancelInput)
+        throw AnswerMismatch{"the answer " + std::string(kindName(a.kind)) + " does not fit the input box "
+                             + quote(prompt) + " (a text or cancel)"};
+    answers_.pop_front();
+    if (a.kind == Answer::Kind::CancelInput) {
+        event(line + "cancel");
+        return std::nullopt;
+    }
+    event(line + quote(a.text));
+    return a.text;
+}
+
+void ScriptPorts::errorBox(const std::string& text) { event("error " + quote(text)); }
+
+void ScriptPorts::beep() { event("beep"); }
+
+} // namespace driver

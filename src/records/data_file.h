@@ -1,0 +1,55 @@
+#pragma once
+// The parish data file: headerless 77-byte records addressed by index.
+// Reads are served from a block buffer, dropped on every write, so a scan of
+// the whole file costs a few system calls rather than one per record.
+#include "records/parish_record.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <vector>
+
+namespace records {
+
+class DataFile {
+public:
+    DataFile() = default;
+    ~DataFile();
+    DataFile(const DataFile&) = delete;
+    DataFile& operator=(const DataFile&) = delete;
+
+    // Opens an existing file for reading and writing. When the file or its folder
+    // may not be written, opens it for reading only (see isReadOnly). Throws IoError.
+    void open(const std::filesystem::path& path);
+    void close();
+
+    bool isOpen() const { return fd_ >= 0; }
+    bool isReadOnly() const { return readOnly_; }
+    const std::filesystem::path& path() const { return path_; }
+    std::int64_t sizeBytes() const;
+    // True when the size is not a whole number of records (a damaged file).
+    bool hasPartialRecord() const { return sizeBytes() % static_cast<std::int64_t>(kRecordSize) != 0; }
+
+    // True when 77 * index is not less than the file size. Throws when not open.
+    bool atEnd(std::int64_t index) const;
+    // Throws IoError ("Read beyond end of file" past the last whole record).
+    void read(std::int64_t index, ParishRecord& into);
+    // Replaces record index, or appends when index is the number of records.
+    // A failed append is cut back, so the file keeps its old size. Throws IoError.
+    void write(std::int64_t index, const ParishRecord& record);
+    // Forces written records to the disk.
+    void flush();
+
+private:
+    void requireOpen() const;
+    void fillBlock(std::int64_t offset);
+
+    int fd_ = -1;
+    bool readOnly_ = false;
+    std::filesystem::path path_;
+    std::int64_t size_ = 0;
+    std::vector<char> block_;
+    std::int64_t blockOffset_ = 0;
+    std::int64_t blockLength_ = 0;
+};
+
+} // namespace records

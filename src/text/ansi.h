@@ -1,0 +1,20 @@
+#pragma once
+// Windows ANSI (cp1252) text rules: upper-casing that folds accented letters,
+// and trimming of blanks and control characters.
+#include <string>
+#include <string_view>
+
+namespace text {
+
+char ansiUpper(char c);
+std::string ansiUpper(std::string_view s);
+// Upper-cases in place into a caller's buffer (no allocation); returns the length written.
+std::size_t ansiUpperInto(std::string_view s, char* out, std::size_t capacity);
+
+// Removes leading and trailing bytes at or below the blank (blanks and control characters).
+std::string_view trim(std::string_view s);
+// Removes leading and trailing blanks only.
+std::string_view trimBlanks(std::string_view s);
+std::string_view trimLeftBlanks(std::string_view s);
+
+} // namespace text

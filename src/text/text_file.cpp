@@ -1,0 +1,103 @@
+#include "text_file.h"
+
+#include "io_error.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace text {
+
+std::vector<std::string> splitLines(std::string_view content)
+{
+    if (auto nul = content.find('\0'); nul != std::string_view::npos)
+        content = content.substr(0, nul);
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < content.size()) {
+        std::size_t end = content.find_first_of("\r\n", start);
+        if (end == std::string_view::npos) {
+            lines.emplace_back(content.substr(start));
+            break;
+        }
+        lines.emplace_back(content.substr(start, end - start));
+        start = end + 1;
+        if (content[end] == '\r' && start < content.size() && content[start] == '\n')
+            ++start;
+    }
+    return lines;
+}
+
+std::string joinLines(const std::vector<std::string>& lines)
+{
+    std::string out;
+    for (const auto& line : lines) {
+        out += line;
+        out += "\r\n";
+    }
+    return out;
+}
+
+std::string readFile(const std::filesystem::path& path)
+{
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        throwIoError(errno);
+    std::string content;
+    char buffer[65536];
+    for (;;) {
+        ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            int e = errno;
+            ::close(fd);
+            throwIoError(e);
+        }
+        if (n == 0)
+            break;
+        content.append(buffer, static_cast<std::size_t>(n));
+    }
+    ::close(fd);
+    return content;
+}
+
+void writeFileWhole(const std::filesystem::path& path, std::string_view content)
+{
+    std::filesystem::path temp = path;
+    temp += ".tmp~";
+    int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0)
+        throwIoError(errno);
+    auto failWith = [&](int e) {
+        ::close(fd);
+        ::unlink(temp.c_str());
+        throwIoError(e);
+    };
+    const char* p = content.data();
+    std::size_t left = content.size();
+    while (left > 0) {
+        ssize_t n = ::write(fd, p, left);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            failWith(errno);
+        }
+        p += n;
+        left -= static_cast<std::size_t>(n);
+    }
+    if (::fsync(fd) != 0)
+        failWith(errno);
+    if (::close(fd) != 0) {
+        int e = errno;
+        ::unlink(temp.c_str());
+        throwIoError(e);
+    }
+    if (::rename(temp.c_str(), path.c_str()) != 0) {
+        int e = errno;
+        ::unlink(temp.c_str());
+        throwIoError(e);
+    }
+}
+
+} // namespace text
