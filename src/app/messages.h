@@ -10,4 +10,8 @@ inline constexpr std::string_view kTerminate = "Terminate Application?";
 inline constexpr std::string_view kReadOnlyDataFile =
     "Parishes.Dat is read-only. You can browse and search it, but changes cannot be saved.";
 
+inline constexpr std::string_view kDamagedDataFile =
+    "Parishes.Dat is damaged: its size is not a whole number of records. Its last record cannot be read, "
+    "and changes cannot be saved.";
+
 } // namespace app::msg

@@ -25,6 +25,8 @@ void Parishfm::run(void (Parishfm::*handler)())
     runCommand(ports_.dialogs, [&] { (this->*handler)(); });
 }
 
+void Parishfm::run(const std::function<void()>& command) { runCommand(ports_.dialogs, command); }
+
 // ---------------------------------------------------------------- events
 
 void Parishfm::FormCreate()
@@ -40,15 +42,19 @@ void Parishfm::FormCreate()
     }
     runCommand(ports_.dialogs, [&] {
         file_.open(*path);
-        if (file_.isReadOnly())
+        if (file_.hasPartialRecord())
+            ports_.dialogs.message(std::string(msg::kDamagedDataFile));
+        else if (file_.isReadOnly())
             ports_.dialogs.message(std::string(msg::kReadOnlyDataFile));
+        // Counting only probes the end, so it comes first: a record that fails
+        // to show below must not leave the count at zero.
+        CountRecords();
+        current_ = 0;
         if (!file_.atEnd(0)) {
             readRecord(0);
             ShowCurrentRecord();
             ShowRecordsAfter();
         }
-        CountRecords();
-        current_ = 0;
     });
 }
 

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string_view>
 
@@ -49,6 +50,7 @@ public:
     // Runs a handler as the window's event dispatcher does: an error it does
     // not handle is shown in the general error box and the program goes on.
     void run(void (Parishfm::*handler)());
+    void run(const std::function<void()>& command);
 
     // State of the run.
     const std::filesystem::path& workingDirectory() const { return workingDirectory_; }

@@ -1,0 +1,53 @@
+#include "text/ansi.h"
+#include "text/columns.h"
+
+#include <gtest/gtest.h>
+
+TEST(AnsiUpper, FoldsAccentedLettersOfTheCodePage)
+{
+    struct Case {
+        unsigned char in, out;
+    };
+    const Case cases[] = {
+        {'a', 'A'}, {'z', 'Z'}, {'A', 'A'}, {'0', '0'}, {'~', '~'},
+        {0xE9, 0xC9}, // e acute
+        {0xE0, 0xC0}, {0xFE, 0xDE},
+        {0xF7, 0xF7}, // division sign stays
+        {0xDF, 0xDF}, // sharp s has no capital here
+        {0xB5, 0xB5}, // micro sign stays
+        {0x9A, 0x8A}, {0x9C, 0x8C}, {0x9E, 0x8E}, {0xFF, 0x9F},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(static_cast<unsigned char>(text::ansiUpper(static_cast<char>(c.in))), c.out) << int(c.in);
+    EXPECT_EQ(text::ansiUpper("ash \xe9glise"), "ASH \xc9GLISE");
+}
+
+TEST(AnsiUpper, IntoABufferCutsToItsCapacity)
+{
+    char buffer[4];
+    ASSERT_EQ(text::ansiUpperInto("ashby", buffer, sizeof buffer), 4u);
+    EXPECT_EQ(std::string(buffer, 4), "ASHB");
+}
+
+TEST(Trim, RemovesBlanksAndControlCharactersOnBothSides)
+{
+    EXPECT_EQ(text::trim("  ash  "), "ash");
+    EXPECT_EQ(text::trim("\t\r\nash\x01 "), "ash");
+    EXPECT_EQ(text::trim("   "), "");
+    EXPECT_EQ(text::trim("a b"), "a b");
+    EXPECT_EQ(text::trim("\xA0" "a"), "\xA0" "a"); // a no-break space is a character
+    EXPECT_EQ(text::trimBlanks("\t a \t"), "\t a \t");
+    EXPECT_EQ(text::trimBlanks("  a b  "), "a b");
+}
+
+TEST(Columns, PadButNeverCutAndCutWithinTheLine)
+{
+    EXPECT_EQ(text::padRight("ab", 4), "ab  ");
+    EXPECT_EQ(text::padRight("abcde", 4), "abcde");
+    EXPECT_EQ(text::padLeft("435", 6), "   435");
+    EXPECT_EQ(text::padLeft("1234567", 6), "1234567");
+    EXPECT_EQ(text::columns("abcdef", 2, 3), "bcd");
+    EXPECT_EQ(text::columns("abcdef", 5, 10), "ef");
+    EXPECT_EQ(text::columns("abc", 4, 2), "");
+    EXPECT_EQ(text::columns("abc", 0, 2), "");
+}
