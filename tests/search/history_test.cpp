@@ -1,0 +1,43 @@
+#include "search/history.h"
+#include "support/temp_dir.h"
+#include "text/io_error.h"
+
+#include <gtest/gtest.h>
+
+using Items = std::vector<std::string>;
+
+TEST(History, KeepsItemsInOrderWithoutRegardToCase)
+{
+    Items items;
+    for (const char* s : {"bar", "ash", "Ash", "250", "", "\xc9glise", "Zed", "ash"})
+        search::insertSorted(items, s);
+    EXPECT_EQ(items, (Items{"", "250", "ash", "Ash", "ash", "bar", "Zed", "\xc9glise"}));
+}
+
+TEST(History, LoadsLinesEndedAnyWayUpToANul)
+{
+    testsupport::TempDir dir;
+    auto path = dir / "HistList.txt";
+    testsupport::writeBytes(path, std::string("b\nA\r\n\r250\rlast\0ignored\r\n", 26));
+    EXPECT_EQ(search::loadHistory(path), (Items{"", "250", "A", "b", "last"}));
+}
+
+TEST(History, SavesEveryItemWithCrLfAndAnEmptyHistoryAsAnEmptyFile)
+{
+    testsupport::TempDir dir;
+    auto path = dir / "HistList.txt";
+    search::saveHistory(path, {"250", "ash ", "R\xe9sum\xe9"});
+    EXPECT_EQ(testsupport::readBytes(path), "250\r\nash \r\nR\xe9sum\xe9\r\n");
+    search::saveHistory(path, {});
+    EXPECT_TRUE(std::filesystem::exists(path));
+    EXPECT_EQ(testsupport::readBytes(path), "");
+}
+
+TEST(History, AFailedSaveLeavesTheOldFile)
+{
+    testsupport::TempDir dir;
+    auto path = dir / "HistList.txt";
+    std::filesystem::create_directory(path); // cannot be replaced by a file
+    EXPECT_THROW(search::saveHistory(path, {"x"}), text::IoError);
+    EXPECT_TRUE(std::filesystem::is_directory(path));
+}
