@@ -14,4 +14,8 @@ inline constexpr std::string_view kDamagedDataFile =
     "Parishes.Dat is damaged: its size is not a whole number of records. Its last record cannot be read, "
     "and changes cannot be saved.";
 
+inline constexpr std::string_view kNoMatch = "No Matching Name Found";
+inline constexpr std::string_view kNoItemSelected = "No Item Selected";
+inline constexpr std::string_view kClearAllHistory = "Are you sure that you want to CLEAR ALL the History Records?";
+
 } // namespace app::msg

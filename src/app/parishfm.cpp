@@ -55,6 +55,7 @@ void Parishfm::FormCreate()
             ShowCurrentRecord();
             ShowRecordsAfter();
         }
+        loadHistory();
     });
 }
 
@@ -73,6 +74,8 @@ void Parishfm::FormKeyDown(Key key)
 
 bool Parishfm::FormCloseQuery()
 {
+    // A history that cannot be saved is reported, and the person may still close.
+    runCommand(ports_.dialogs, [&] { saveHistory(); });
     if (!ports_.dialogs.confirmOkCancel(std::string(msg::kTerminate)))
         return false;
     ended_ = true;
@@ -232,6 +235,13 @@ std::optional<Handler> findHandler(std::string_view control)
     };
     static constexpr Entry kHandlers[] = {
         {"Exit1", &Parishfm::ExitClick},
+        {"FindFirst", &Parishfm::FindFirstClick},
+        {"FindNext", &Parishfm::FindNextClick},
+        {"NextCounty1", &Parishfm::NextCounty1Click},
+        {"ClearAll1", &Parishfm::ClearAll1Click},
+        {"ClearCurrentItem1", &Parishfm::ClearCurrentItem1Click},
+        {"AddCurrentRecord1", &Parishfm::AddCurrentRecord1Click},
+        {"AddCurrentRecordName1", &Parishfm::AddCurrentRecordName1Click},
     };
     for (const Entry& e : kHandlers)
         if (e.control == control)

@@ -31,6 +31,23 @@ public:
     bool FormCloseQuery();
     void ExitClick();
 
+    // The search box and the searches.
+    void TarParExit();
+    void FindFirstClick();
+    void FindNextClick();
+    void NextCounty1Click();
+    // The search history menu.
+    void ClearAll1Click();
+    void ClearCurrentItem1Click();
+    void AddCurrentRecord1Click();
+    void AddCurrentRecordName1Click();
+
+    // Focus moves that carry behaviour: the search box losing the focus runs
+    // TarParExit, whether a command or the person moves it.
+    void moveFocus(Focus to);
+    // control loses the focus, as a click elsewhere would do: runs its exit handler.
+    void leaveControl(Focus control);
+
     // Navigation moves.
     void StepBack();
     void StepForward();
@@ -64,6 +81,11 @@ public:
 private:
     void readRecord(std::int32_t index);
     void showAll();
+    void showFound();
+    void findName(std::int32_t from);
+    void showNoMatch();
+    void loadHistory();
+    void saveHistory();
 
     Ports ports_;
     std::filesystem::path workingDirectory_;
@@ -72,6 +94,8 @@ private:
     std::int32_t count_ = 0;
     records::ParishRecord buffer_;
     bool ended_ = false;
+    // The history is saved only when it was loaded, so a failed start never empties the file.
+    bool historyLoaded_ = false;
 };
 
 // The handler of a button or menu item by control name, or nothing when that
