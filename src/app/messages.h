@@ -18,4 +18,12 @@ inline constexpr std::string_view kNoMatch = "No Matching Name Found";
 inline constexpr std::string_view kNoItemSelected = "No Item Selected";
 inline constexpr std::string_view kClearAllHistory = "Are you sure that you want to CLEAR ALL the History Records?";
 
+inline constexpr std::string_view kMainlandAndIrish = "Not Able to calculate distances between Mainland and Irish Parishes";
+inline constexpr std::string_view kBadFirstParish = "1st Parish Contains Invalid or No Data.";
+inline constexpr std::string_view kBadSecondParish = "2nd Parish Contains Invalid or No Data.";
+inline constexpr std::string_view kRadiusNotNumeric = "Radius NOT Numeric: ";
+inline constexpr std::string_view kBadEasting = "Error Parish 2 East: ";
+inline constexpr std::string_view kBadNorthing = "Error Parish 2 North: ";
+inline constexpr std::string_view kMaxHits = "Program Terminated with Maximum 1000 Matches";
+
 } // namespace app::msg

@@ -42,6 +42,14 @@ public:
     void AddCurrentRecord1Click();
     void AddCurrentRecordName1Click();
 
+    // Distance, direction and the radius search.
+    void Select1stParishClick();
+    void Select2ndParishClick();
+    void CalDistDirClick();
+    void ParishGroupClick();
+    void GroupofParishes1Click();
+    void ListParishesWithinRadius();
+
     // Focus moves that carry behaviour: the search box losing the focus runs
     // TarParExit, whether a command or the person moves it.
     void moveFocus(Focus to);
@@ -84,6 +92,7 @@ private:
     void showFound();
     void findName(std::int32_t from);
     void showNoMatch();
+    void selectParish(std::string& description, std::string& osRef, std::string& east, std::string& north);
     void loadHistory();
     void saveHistory();
 
