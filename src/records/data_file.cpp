@@ -12,8 +12,11 @@ namespace records {
 namespace {
 
 constexpr std::int64_t kRecord = static_cast<std::int64_t>(kRecordSize);
-// 512 records: large enough that a scan makes few reads, small enough to stay in cache.
-constexpr std::int64_t kBlockBytes = 512 * kRecord;
+// A block starts at 64 records, which is plenty for a display refresh; each read
+// that carries on where the last block ended doubles it, so a scan of the whole
+// file makes only a handful of reads.
+constexpr std::int64_t kFirstBlockBytes = 64 * kRecord;
+constexpr std::int64_t kLargestBlockBytes = 16384 * kRecord;
 
 } // namespace
 
@@ -61,11 +64,7 @@ void DataFile::close()
     blockLength_ = 0;
 }
 
-void DataFile::requireOpen() const
-{
-    if (fd_ < 0)
-        throw text::IoError(text::kFileNotOpen);
-}
+void DataFile::throwNotOpen() { throw text::IoError(text::kFileNotOpen); }
 
 std::int64_t DataFile::sizeBytes() const
 {
@@ -73,20 +72,21 @@ std::int64_t DataFile::sizeBytes() const
     return size_;
 }
 
-bool DataFile::atEnd(std::int64_t index) const
-{
-    requireOpen();
-    return index * kRecord >= size_;
-}
-
 void DataFile::fillBlock(std::int64_t offset)
 {
+    bool continuing = blockLength_ > 0 && offset == blockOffset_ + blockLength_;
+    bool goingBack = blockLength_ > 0 && offset < blockOffset_;
+    blockCapacity_ = continuing ? std::min(blockCapacity_ * 2, kLargestBlockBytes) : kFirstBlockBytes;
+    // Moving backwards (the records before the one on show), the block ends at
+    // the record wanted, so the next few steps back need no further read.
+    std::int64_t start = goingBack ? std::max<std::int64_t>(0, offset + kRecord - blockCapacity_) : offset;
     blockLength_ = 0;
-    std::int64_t want = std::min(kBlockBytes, size_ - offset);
-    block_.resize(static_cast<std::size_t>(kBlockBytes));
+    std::int64_t want = std::min(blockCapacity_, size_ - start);
+    if (static_cast<std::int64_t>(block_.size()) < blockCapacity_)
+        block_.resize(static_cast<std::size_t>(blockCapacity_));
     std::int64_t got = 0;
     while (got < want) {
-        ssize_t n = ::pread(fd_, block_.data() + got, static_cast<std::size_t>(want - got), offset + got);
+        ssize_t n = ::pread(fd_, block_.data() + got, static_cast<std::size_t>(want - got), start + got);
         if (n < 0) {
             if (errno == EINTR)
                 continue;
@@ -96,11 +96,11 @@ void DataFile::fillBlock(std::int64_t offset)
             break;
         got += n;
     }
-    blockOffset_ = offset;
+    blockOffset_ = start;
     blockLength_ = got;
 }
 
-void DataFile::read(std::int64_t index, ParishRecord& into)
+void DataFile::readThroughBlock(std::int64_t index, ParishRecord& into)
 {
     requireOpen();
     if (index < 0)
@@ -110,7 +110,7 @@ void DataFile::read(std::int64_t index, ParishRecord& into)
         throw text::IoError(text::kReadBeyondEnd);
     if (offset < blockOffset_ || offset + kRecord > blockOffset_ + blockLength_) {
         fillBlock(offset);
-        if (blockLength_ < kRecord)
+        if (offset + kRecord > blockOffset_ + blockLength_)
             throw text::IoError(text::kReadBeyondEnd);
     }
     std::memcpy(into.bytes.data(), block_.data() + (offset - blockOffset_), kRecordSize);

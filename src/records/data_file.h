@@ -5,6 +5,7 @@
 #include "records/parish_record.h"
 
 #include <cstdint>
+#include <cstring>
 #include <filesystem>
 #include <vector>
 
@@ -30,9 +31,22 @@ public:
     bool hasPartialRecord() const { return sizeBytes() % static_cast<std::int64_t>(kRecordSize) != 0; }
 
     // True when 77 * index is not less than the file size. Throws when not open.
-    bool atEnd(std::int64_t index) const;
+    bool atEnd(std::int64_t index) const
+    {
+        requireOpen();
+        return index * kRecordBytes >= size_;
+    }
     // Throws IoError ("Read beyond end of file" past the last whole record).
-    void read(std::int64_t index, ParishRecord& into);
+    // A record already in the block buffer is copied straight out of it.
+    void read(std::int64_t index, ParishRecord& into)
+    {
+        std::int64_t offset = index * kRecordBytes;
+        if (index >= 0 && offset >= blockOffset_ && offset + kRecordBytes <= blockOffset_ + blockLength_) {
+            std::memcpy(into.bytes.data(), block_.data() + (offset - blockOffset_), kRecordSize);
+            return;
+        }
+        readThroughBlock(index, into);
+    }
     // Replaces record index, or appends when index is the number of records.
     // A failed append is cut back, so the file keeps its old size. Throws IoError.
     void write(std::int64_t index, const ParishRecord& record);
@@ -40,7 +54,15 @@ public:
     void flush();
 
 private:
-    void requireOpen() const;
+    static constexpr std::int64_t kRecordBytes = static_cast<std::int64_t>(kRecordSize);
+
+    void requireOpen() const
+    {
+        if (fd_ < 0)
+            throwNotOpen();
+    }
+    [[noreturn]] static void throwNotOpen();
+    void readThroughBlock(std::int64_t index, ParishRecord& into);
     void fillBlock(std::int64_t offset);
 
     int fd_ = -1;
@@ -49,7 +71,8 @@ private:
     std::int64_t size_ = 0;
     std::vector<char> block_;
     std::int64_t blockOffset_ = 0;
-    std::int64_t blockLength_ = 0;
+    std::int64_t blockLength_ = 0; // 0 when the buffer holds nothing (closed, or after a write)
+    std::int64_t blockCapacity_ = 0;
 };
 
 } // namespace records

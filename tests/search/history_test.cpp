@@ -18,7 +18,8 @@ TEST(History, LoadsLinesEndedAnyWayUpToANul)
 {
     testsupport::TempDir dir;
     auto path = dir / "HistList.txt";
-    testsupport::writeBytes(path, std::string("b\nA\r\n\r250\rlast\0ignored\r\n", 26));
+    const char content[] = "b\nA\r\n\r250\rlast\0ignored\r\n";
+    testsupport::writeBytes(path, std::string(content, sizeof content - 1));
     EXPECT_EQ(search::loadHistory(path), (Items{"", "250", "A", "b", "last"}));
 }
 

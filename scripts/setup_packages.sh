@@ -1,0 +1,42 @@
+# Sourced by start.sh and test.sh: installs the Debian packages the build and
+# the tests need, when any of them is missing. Uses apt-get as root, else sudo.
+
+STEEPLEWATCHER_PACKAGES="g++ cmake ninja-build libgtest-dev googletest libbenchmark-dev qt6-base-dev \
+fonts-liberation xvfb xauth poppler-utils imagemagick x11-apps"
+
+missing_packages() {
+    for package in $STEEPLEWATCHER_PACKAGES; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+            printf '%s ' "$package"
+        fi
+    done
+}
+
+install_packages() {
+    missing=$(missing_packages)
+    [ -z "$missing" ] && return 0
+    echo "Installing: $missing"
+    if [ "$(id -u)" -eq 0 ]; then
+        as_root=""
+    elif command -v sudo >/dev/null 2>&1; then
+        as_root="sudo"
+    else
+        echo "These packages are missing and there is no sudo to install them: $missing" >&2
+        echo "Install them as root, then run this script again." >&2
+        exit 1
+    fi
+    $as_root apt-get update
+    # shellcheck disable=SC2086 # the list of missing packages splits into words
+    $as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $missing
+}
+
+# Configures build folder $1 (Ninja the first time) with the remaining arguments as options.
+configure_build() {
+    folder=$1
+    shift
+    if [ -f "$folder/CMakeCache.txt" ]; then
+        cmake -S . -B "$folder" "$@"
+    else
+        cmake -S . -B "$folder" -G Ninja "$@"
+    fi
+}

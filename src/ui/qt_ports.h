@@ -1,0 +1,58 @@
+#pragma once
+// The core's ports as a person on the desktop meets them: message boxes, the
+// input box, the system beep, the hourglass and the end of the program.
+#include "app/ports.h"
+
+#include <QPointer>
+#include <QWidget>
+
+namespace ui {
+
+class QtDialogs : public app::Dialogs {
+public:
+    // The boxes are centred on parent while it exists.
+    explicit QtDialogs(QWidget* parent = nullptr) : parent_(parent) {}
+    void setParent(QWidget* parent) { parent_ = parent; }
+
+    void message(const std::string& text) override;
+    void warningOk(const std::string& text) override;
+    bool warningYesNo(const std::string& text) override;
+    bool confirmYesNo(const std::string& text) override;
+    bool confirmOkCancel(const std::string& text) override;
+    bool infoYesNo(const std::string& text) override;
+    std::optional<std::string> inputBox(const std::string& title, const std::string& prompt,
+                                        const std::string& defaultText) override;
+    void errorBox(const std::string& text) override;
+
+private:
+    QPointer<QWidget> parent_;
+};
+
+// Beep and hourglass. Repainting a box mid-command is the main window's own
+// business (it knows its widgets), so repaint does nothing here.
+class QtFeedback : public app::Feedback {
+public:
+    void beep() override;
+    void setBusy(bool busy) override;
+    void repaint(std::string_view) override {}
+};
+
+class QtPlatform : public app::Platform {
+public:
+    // Queued, so that it also ends a loop that has not started yet.
+    void quit() override;
+};
+
+} // namespace ui
+
+namespace ui {
+
+// The three together, as the program itself uses them.
+struct QtPorts {
+    explicit QtPorts(QWidget* dialogParent) : dialogs(dialogParent) {}
+    QtDialogs dialogs;
+    QtFeedback feedback;
+    QtPlatform platform;
+};
+
+} // namespace ui

@@ -1,0 +1,174 @@
+// Golden cases: the built driver runs golden/<case>.script in a fresh folder
+// holding the case's data file; its transcript must equal golden/<case>.expected
+// byte for byte, its error output golden/<case>.stderr (empty when there is
+// none), and its exit status the one in the table. No case may change or
+// remove a file that was in the working directory before it ran.
+//
+// STEEPLEWATCHER_UPDATE_GOLDEN=1 rewrites the expected files from the actual
+// output; read every changed line before keeping it.
+#include "run_program.h"
+
+#include "support/data_files.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <map>
+
+namespace {
+
+namespace fs = std::filesystem;
+using testsupport::TempDir;
+
+const fs::path kGolden = GOLDEN_DIR;
+
+// ------------------------------------------------------------ data files
+
+void noDataFile(const TempDir&) {}
+
+void emptyDataFile(const TempDir& dir) { testsupport::writeBytes(dir / "Parishes.Dat", ""); }
+
+// The version record and nineteen parishes: records 0 to 19, "Parish 00001"
+// at record 1 and so on.
+void twentyRecords(const TempDir& dir)
+{
+    auto records = testsupport::numberedParishes(20);
+    records[0] = testsupport::versionRecord();
+    testsupport::writeDataFile(dir / "Parishes.Dat", records);
+}
+
+// Ten whole records and the first 40 bytes of an eleventh.
+void partialLastRecord(const TempDir& dir)
+{
+    auto records = testsupport::numberedParishes(10);
+    records[0] = testsupport::versionRecord();
+    testsupport::writeDataFile(dir / "Parishes.Dat", records);
+    auto cut = testsupport::parish("Cut Short", "A", "LEI", "ENG", "SK3516", 435, 316);
+    std::string bytes = testsupport::readBytes(dir / "Parishes.Dat") + std::string(cut.bytes.data(), 40);
+    testsupport::writeBytes(dir / "Parishes.Dat", bytes);
+}
+
+// Names with cp1252 letters and bytes, and length bytes beyond their fields.
+void storedTexts(const TempDir& dir)
+{
+    using testsupport::parish;
+    auto longCounty = parish("Long County", "A", "LEI", "ENG", "SK3516", 435, 316);
+    longCounty.bytes[48] = 9; // county: capacity 3
+    auto longName = records::makeRecord({std::string("Short") + std::string(40, '#'), "A", "LEI", "ENG", "SK3516",
+                                         "   435", "   316"});
+    longName.bytes[0] = static_cast<char>(200); // name: capacity 45
+    auto longEasting = parish("Long Easting", "A", "LEI", "ENG", "SK3516", 435, 316);
+    longEasting.bytes[63] = 7; // easting: capacity 6
+    testsupport::writeDataFile(dir / "Parishes.Dat",
+                               {
+                                   testsupport::versionRecord(),
+                                   parish("Rh\xF4s", "A", "DEN", "WLS", "SJ0040", 300, 340),
+                                   parish("Ballymacarbry \xC9", "A", "WAT", "IRL", "S1912", 219, 112),
+                                   parish("Odd \x81 Byte", "A", "LEI", "ENG", "SK3516", 435, 316),
+                                   longCounty,
+                                   longName,
+                                   longEasting,
+                               });
+}
+
+// ------------------------------------------------------------ cases
+
+struct GoldenCase {
+    const char* name;
+    void (*makeData)(const TempDir&);
+    int status;
+    bool scriptAsArgument = false; // else the script is standard input
+};
+
+// Names the case in test output.
+void PrintTo(const GoldenCase& c, std::ostream* os) { *os << c.name; }
+
+const GoldenCase kCases[] = {
+    {"start_view", twentyRecords, 0, true},
+    {"step_keys", twentyRecords, 0},
+    {"page_keys", twentyRecords, 0},
+    {"home_end", twentyRecords, 0},
+    {"empty_file", emptyDataFile, 0},
+    {"partial_record", partialLastRecord, 0},
+    {"missing_file", noDataFile, 0},
+    {"close", twentyRecords, 0},
+    {"texts", storedTexts, 0},
+    {"controls", twentyRecords, 2},
+    {"unknown_command", twentyRecords, 2},
+    {"not_available", twentyRecords, 2},
+    {"unanswered", twentyRecords, 3},
+    {"answers_left", twentyRecords, 4, true},
+};
+
+// Every file of the folder with its bytes.
+std::map<std::string, std::string> folderContent(const fs::path& dir)
+{
+    std::map<std::string, std::string> files;
+    for (const auto& entry : fs::directory_iterator(dir))
+        files[entry.path().filename().string()] = testsupport::readBytes(entry.path());
+    return files;
+}
+
+std::string readIfPresent(const fs::path& path) { return fs::exists(path) ? testsupport::readBytes(path) : ""; }
+
+void updateGolden(const std::string& name, const testsupport::ProgramRun& run)
+{
+    testsupport::writeBytes(kGolden / (name + ".expected"), run.out);
+    fs::path errPath = kGolden / (name + ".stderr");
+    if (!run.err.empty())
+        testsupport::writeBytes(errPath, run.err);
+    else
+        fs::remove(errPath);
+}
+
+class Golden : public testing::TestWithParam<GoldenCase> {};
+
+TEST_P(Golden, TranscriptAndStatusMatch)
+{
+    const GoldenCase& c = GetParam();
+    const fs::path script = kGolden / (std::string(c.name) + ".script");
+    ASSERT_TRUE(fs::exists(script)) << script;
+
+    TempDir dir;
+    c.makeData(dir);
+    const auto before = folderContent(dir.path());
+
+    std::vector<std::string> args;
+    if (c.scriptAsArgument)
+        args.push_back(script.string());
+    const auto run = testsupport::runProgram(STEEPLEWATCHER_SCRIPT, args, dir.path(),
+                                             c.scriptAsArgument ? fs::path("/dev/null") : script);
+
+    if (const char* update = std::getenv("STEEPLEWATCHER_UPDATE_GOLDEN"); update && std::string(update) == "1")
+        updateGolden(c.name, run);
+
+    EXPECT_EQ(run.out, readIfPresent(kGolden / (std::string(c.name) + ".expected")));
+    EXPECT_EQ(run.err, readIfPresent(kGolden / (std::string(c.name) + ".stderr")));
+    EXPECT_EQ(run.status, c.status);
+    const auto after = folderContent(dir.path());
+    for (const auto& [file, bytes] : before) {
+        auto found = after.find(file);
+        ASSERT_NE(found, after.end()) << file << " was removed";
+        EXPECT_EQ(found->second, bytes) << file << " changed";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Driver, Golden, testing::ValuesIn(kCases),
+                         [](const testing::TestParamInfo<GoldenCase>& info) { return std::string(info.param.name); });
+
+TEST(DriverProgram, RefusesAScriptItCannotRead)
+{
+    TempDir dir;
+    twentyRecords(dir);
+    auto run = testsupport::runProgram(STEEPLEWATCHER_SCRIPT, {"no-such.script"}, dir.path(), "/dev/null");
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "steeplewatcher-script: cannot read no-such.script: No such file or directory\n");
+    EXPECT_EQ(run.status, 2);
+
+    run = testsupport::runProgram(STEEPLEWATCHER_SCRIPT, {"a", "b"}, dir.path(), "/dev/null");
+    EXPECT_EQ(run.err, "usage: steeplewatcher-script [SCRIPT]\n");
+    EXPECT_EQ(run.status, 2);
+}
+
+} // namespace

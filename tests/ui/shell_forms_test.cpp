@@ -1,0 +1,44 @@
+// The other windows: created in the program's order, named, captioned, hidden.
+#include "app/forms.h"
+#include "ui/shell_forms.h"
+
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+
+namespace {
+
+TEST(ShellFormsTest, EachWindowHasItsClassNameAndCaptionAndStartsHidden)
+{
+    const std::map<std::string, std::string> captions = {
+        {"ParListFm", "ParListFm"},       {"AboutBox", "About"},
+        {"ReadMefm", "Read Me"},          {"Licencefm", "Licence Agreement"},
+        {"Updatefm", "Update"},           {"CodesFm", "County Code List"},
+        {"PlotFm", "Parish Location Plot"}, {"Mapfm", "Mapfm"},
+        {"MyTextfm", "MyTextfm"},         {"PlotDataFm", "Plot Data"},
+        {"LocPlotfm", "LocPlotfm"},
+    };
+    int made = 0;
+    for (const app::FormInfo& form : app::kForms) {
+        std::string name(form.name);
+        if (name == "Parishfm")
+            continue;
+        SCOPED_TRACE(name);
+        auto window = ui::createForm(form.name);
+        ASSERT_NE(window, nullptr);
+        ++made;
+        EXPECT_EQ(std::string(window->metaObject()->className()), "ui::" + std::string(form.className));
+        EXPECT_EQ(window->objectName().toStdString(), name);
+        EXPECT_EQ(window->windowTitle().toStdString(), captions.at(name));
+        EXPECT_TRUE(window->isWindow());
+        EXPECT_FALSE(window->isVisible());
+    }
+    EXPECT_EQ(made, 11);
+    EXPECT_EQ(ui::createForm("Parishfm"), nullptr);
+    EXPECT_EQ(ui::createForm("NoSuchForm"), nullptr);
+}
+
+} // namespace
