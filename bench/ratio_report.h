@@ -15,6 +15,8 @@ struct Goal {
     std::string benchmark;
     enum class Kind { AtMostTimesBaseline, UnderMicroseconds } kind;
     double limit;
+    // The figure this one is set beside; empty for the summary's baseline.
+    std::string baseline = {};
 };
 
 class RatioReporter : public benchmark::ConsoleReporter {
@@ -36,6 +38,7 @@ private:
 };
 
 // The table: name, time, baseline time, ratio, and the verdict of any goal.
+// A row with a goal of its own baseline is set beside that one.
 // Returns false when a goal is missed.
 bool printSummary(std::ostream& out, const std::vector<std::pair<std::string, double>>& times,
                   const std::string& baseline, const std::vector<Goal>& goals);

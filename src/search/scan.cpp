@@ -20,18 +20,15 @@ bool scanForName(records::DataFile& file, std::string_view searchText, MatchMode
                  records::ParishRecord& buffer)
 {
     SearchKey key(searchText, kNameKeyLength);
-    return scan(file, position, buffer, [&](const records::ParishRecord& r) {
-        return nameMatches(SearchKey(r.name(), kNameKeyLength).view(), key.view(), mode);
-    });
+    return scan(file, position, buffer, [&](const records::ParishRecord& r) { return nameMatches(r.name(), key, mode); });
 }
 
 bool scanForCounty(records::DataFile& file, std::string_view searchText, std::int32_t& position,
                    records::ParishRecord& buffer)
 {
     SearchKey key(searchText, kCountyKeyLength);
-    return scan(file, position, buffer, [&](const records::ParishRecord& r) {
-        return countyMatches(SearchKey(r.get(records::Field::County), kCountyKeyLength).view(), key.view());
-    });
+    return scan(file, position, buffer,
+                [&](const records::ParishRecord& r) { return countyMatches(r.get(records::Field::County), key); });
 }
 
 } // namespace search

@@ -1,7 +1,16 @@
 #pragma once
 // Search keys: a text upper-cased by the ANSI rules, trimmed of blanks and
-// control characters, and cut to a fixed length. Built in place, without
-// allocating, because a scan builds one for every record of the file.
+// control characters, and cut to a fixed length.
+//
+// A record's name is matched against the key as if it had been made a key
+// the same way, but without building one: a trimmed key begins and ends with
+// a character that trimming keeps, so it can only match where the name's own
+// text is, never in its leading or trailing blanks. Only the start of a name
+// needs its leading blanks skipped. No record field is longer than a key, so
+// cutting the name changes nothing either. A scan therefore folds the case of
+// the few characters it compares and allocates nothing.
+#include "text/ansi.h"
+
 #include <array>
 #include <cstddef>
 #include <string_view>
@@ -22,14 +31,42 @@ private:
 
 enum class MatchMode { Start, Anywhere };
 
-// Start: the name begins with the key (an empty key matches every name).
-// Anywhere: the key occurs in the name (an empty key matches none).
-bool nameMatches(std::string_view nameKey, std::string_view searchKey, MatchMode mode);
-
-// The key occurs in the county; an empty key matches none.
-bool countyMatches(std::string_view countyKey, std::string_view searchKey);
-
 inline constexpr std::size_t kNameKeyLength = 45;
 inline constexpr std::size_t kCountyKeyLength = 25;
+
+namespace detail {
+
+// The key (already upper-case) equals the start of text folded to upper case.
+inline bool startsFolded(std::string_view text, std::string_view key)
+{
+    if (key.size() > text.size())
+        return false;
+    for (std::size_t i = 0; i < key.size(); ++i)
+        if (text::ansiUpper(text[i]) != key[i])
+            return false;
+    return true;
+}
+
+bool occursFolded(std::string_view text, std::string_view key);
+
+} // namespace detail
+
+// Start: the name (trimmed, upper-cased) begins with the key; an empty key
+// matches every name. Anywhere: the key occurs in the name; an empty key matches none.
+inline bool nameMatches(std::string_view name, const SearchKey& key, MatchMode mode)
+{
+    if (mode == MatchMode::Anywhere)
+        return detail::occursFolded(name, key.view());
+    std::size_t start = 0;
+    while (start < name.size() && static_cast<unsigned char>(name[start]) <= 0x20)
+        ++start;
+    return detail::startsFolded(name.substr(start), key.view());
+}
+
+// The key occurs in the county (trimmed, upper-cased); an empty key matches none.
+inline bool countyMatches(std::string_view county, const SearchKey& key)
+{
+    return detail::occursFolded(county, key.view());
+}
 
 } // namespace search

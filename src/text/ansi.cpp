@@ -1,25 +1,36 @@
 #include "ansi.h"
 
 #include <algorithm>
+#include <array>
 
 namespace text {
 
-char ansiUpper(char ch)
+namespace {
+
+constexpr unsigned char upperOf(unsigned char c)
 {
-    auto c = static_cast<unsigned char>(ch);
     if (c >= 'a' && c <= 'z')
-        return static_cast<char>(c - 0x20);
+        return static_cast<unsigned char>(c - 0x20);
     // Latin-1 lower-case letters, except the division sign and y-diaeresis.
     if (c >= 0xE0 && c <= 0xFE && c != 0xF7)
-        return static_cast<char>(c - 0x20);
+        return static_cast<unsigned char>(c - 0x20);
     switch (c) {
-    case 0x9A: return static_cast<char>(0x8A); // s caron
-    case 0x9C: return static_cast<char>(0x8C); // oe
-    case 0x9E: return static_cast<char>(0x8E); // z caron
-    case 0xFF: return static_cast<char>(0x9F); // y diaeresis
-    default: return ch;
+    case 0x9A: return 0x8A; // s caron
+    case 0x9C: return 0x8C; // oe
+    case 0x9E: return 0x8E; // z caron
+    case 0xFF: return 0x9F; // y diaeresis
+    default: return c;
     }
 }
+
+} // namespace
+
+const std::array<unsigned char, 256> kAnsiUpper = [] {
+    std::array<unsigned char, 256> table{};
+    for (int c = 0; c < 256; ++c)
+        table[c] = upperOf(static_cast<unsigned char>(c));
+    return table;
+}();
 
 std::string ansiUpper(std::string_view s)
 {

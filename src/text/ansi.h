@@ -1,12 +1,17 @@
 #pragma once
 // Windows ANSI (cp1252) text rules: upper-casing that folds accented letters,
 // and trimming of blanks and control characters.
+#include <array>
 #include <string>
 #include <string_view>
 
 namespace text {
 
-char ansiUpper(char c);
+// The upper-case byte of every byte; a table, because the searches fold every
+// character they compare.
+extern const std::array<unsigned char, 256> kAnsiUpper;
+
+inline char ansiUpper(char c) { return static_cast<char>(kAnsiUpper[static_cast<unsigned char>(c)]); }
 std::string ansiUpper(std::string_view s);
 // Upper-cases in place into a caller's buffer (no allocation); returns the length written.
 std::size_t ansiUpperInto(std::string_view s, char* out, std::size_t capacity);

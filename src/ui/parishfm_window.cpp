@@ -83,6 +83,9 @@ void TParishfm::build(const std::filesystem::path& workingDirectory)
         connect(button, &QPushButton::clicked, this, [this, name = name] { runCommand(name); });
     }
 
+    // Enter in the search box finds, as if "Find First" were the window's default button.
+    connect(controls_.TarPar->lineEdit(), &QLineEdit::returnPressed, this, [this] { runCommand("FindFirst"); });
+
     menuBar()->setNativeMenuBar(false);
     buildMainMenu(*menuBar(), [this](std::string_view name) { runCommand(name); });
     move(kLeft, kTop);

@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <map>
 
@@ -72,6 +73,24 @@ void storedTexts(const TempDir& dir)
                                });
 }
 
+// A few named places for the searches, and a search history written by hand
+// (LF line ends, out of order) that the program reads and rewrites.
+void searchFile(const TempDir& dir)
+{
+    using testsupport::parish;
+    testsupport::writeDataFile(dir / "Parishes.Dat",
+                               {
+                                   testsupport::versionRecord(),
+                                   parish("Aston", "A", "WAR", "ENG", "SP0888", 408, 288),
+                                   parish("Ashby", "A", "LEI", "ENG", "SK3516", 435, 316),
+                                   parish("Ashby Magna", "A", "LEI", "ENG", "SP5689", 456, 289),
+                                   parish("Stanton", "A", " KE", "ENG", "TQ0000", 500, 100),
+                                   parish("\xC9glise 250", "A", "KEN", "ENG", "TQ0000", 500, 100),
+                                   parish("Bastow", "A", "KEN", "ENG", "TQ0000", 500, 100),
+                               });
+    testsupport::writeBytes(dir / "HistList.txt", "zed\nash\n");
+}
+
 // ------------------------------------------------------------ cases
 
 struct GoldenCase {
@@ -79,6 +98,8 @@ struct GoldenCase {
     void (*makeData)(const TempDir&);
     int status;
     bool scriptAsArgument = false; // else the script is standard input
+    // Files the script writes, each compared with golden/<case>.<file>.
+    std::vector<const char*> writes = {};
 };
 
 // Names the case in test output.
@@ -99,6 +120,8 @@ const GoldenCase kCases[] = {
     {"not_available", twentyRecords, 2},
     {"unanswered", twentyRecords, 3},
     {"answers_left", twentyRecords, 4, true},
+    {"search", searchFile, 0, false, {"HistList.txt"}},
+    {"history_menu", searchFile, 0, false, {"HistList.txt"}},
 };
 
 // Every file of the folder with its bytes.
@@ -111,6 +134,13 @@ std::map<std::string, std::string> folderContent(const fs::path& dir)
 }
 
 std::string readIfPresent(const fs::path& path) { return fs::exists(path) ? testsupport::readBytes(path) : ""; }
+
+fs::path writtenFile(const GoldenCase& c, const char* file) { return kGolden / (std::string(c.name) + "." + file); }
+
+bool isWrittenBy(const GoldenCase& c, const std::string& file)
+{
+    return std::find(c.writes.begin(), c.writes.end(), file) != c.writes.end();
+}
 
 void updateGolden(const std::string& name, const testsupport::ProgramRun& run)
 {
@@ -140,14 +170,24 @@ TEST_P(Golden, TranscriptAndStatusMatch)
     const auto run = testsupport::runProgram(STEEPLEWATCHER_SCRIPT, args, dir.path(),
                                              c.scriptAsArgument ? fs::path("/dev/null") : script);
 
-    if (const char* update = std::getenv("STEEPLEWATCHER_UPDATE_GOLDEN"); update && std::string(update) == "1")
+    const char* updateVariable = std::getenv("STEEPLEWATCHER_UPDATE_GOLDEN");
+    const bool update = updateVariable && std::string(updateVariable) == "1";
+    if (update)
         updateGolden(c.name, run);
 
     EXPECT_EQ(run.out, readIfPresent(kGolden / (std::string(c.name) + ".expected")));
     EXPECT_EQ(run.err, readIfPresent(kGolden / (std::string(c.name) + ".stderr")));
     EXPECT_EQ(run.status, c.status);
     const auto after = folderContent(dir.path());
+    for (const char* file : c.writes) {
+        ASSERT_TRUE(after.count(file)) << file << " was not written";
+        if (update)
+            testsupport::writeBytes(writtenFile(c, file), after.at(file));
+        EXPECT_EQ(after.at(file), readIfPresent(writtenFile(c, file))) << file;
+    }
     for (const auto& [file, bytes] : before) {
+        if (isWrittenBy(c, file))
+            continue;
         auto found = after.find(file);
         ASSERT_NE(found, after.end()) << file << " was removed";
         EXPECT_EQ(found->second, bytes) << file << " changed";

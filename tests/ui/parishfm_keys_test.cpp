@@ -123,7 +123,8 @@ TEST_F(KeysTest, ShiftStatesAreIgnoredAndOtherKeysMoveNothing)
     takeTranscript();
 
     QTest::keyClicks(&tarPar(), "ab");
-    for (Qt::Key key : {Qt::Key_Left, Qt::Key_Right, Qt::Key_Return, Qt::Key_Tab, Qt::Key_Escape})
+    // (Return in the search box finds, like the Find First button.)
+    for (Qt::Key key : {Qt::Key_Left, Qt::Key_Right, Qt::Key_Tab, Qt::Key_Escape})
         press(window(), key);
     EXPECT_EQ(window().core().currentRecord(), 14);
     EXPECT_EQ(takeTranscript(), "");
