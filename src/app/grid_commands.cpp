@@ -158,14 +158,14 @@ void Parishfm::ListParishesWithinRadius()
         }
         view.Hits = std::to_string(outcome.hits);
         // Each file is replaced whole, so a failure never leaves half a report.
-        text::writeFileWhole(text::filePath(workingDirectory_, "ParList.txt"), outcome.report);
-        text::writeFileWhole(text::filePath(workingDirectory_, "PlotList.txt"), outcome.plot);
+        text::writeFileWhole(text::filePath(workingDirectory_, "ParList.txt"), outcome.report, text::Sync::Lazy);
+        text::writeFileWhole(text::filePath(workingDirectory_, "PlotList.txt"), outcome.plot, text::Sync::Lazy);
     }
     if (!file_.atEnd(current_))
         readRecord(current_);
     view.Progress = "Done";
     moveFocus(Focus::TarPar);
-    // The report viewer shows the new report once it is built.
+    ports_.platform.showForm("ParListFm");
 }
 
 } // namespace app

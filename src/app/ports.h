@@ -44,6 +44,10 @@ public:
     virtual ~Platform() = default;
     // Ends the program once the current event is done.
     virtual void quit() = 0;
+    // Shows another window by its form name ("ParListFm") without waiting for
+    // it; one already on screen comes to the front.
+    virtual void showForm(std::string_view form) = 0;
+    virtual void hideForm(std::string_view form) = 0;
 };
 
 struct Ports {

@@ -55,6 +55,8 @@ public:
     void repaint(std::string_view) override {}
 
     void quit() override { quitRequested_ = true; }
+    void showForm(std::string_view form) override { event("show " + std::string(form)); }
+    void hideForm(std::string_view form) override { event("hide " + std::string(form)); }
 
 private:
     // Takes the next answer for a two-button box; true for the first button.

@@ -7,24 +7,34 @@
 
 namespace grid {
 
+double distanceKm(double e1, double n1, double e2, double n2)
+{
+    double dE = e1 - e2;
+    double dN = n1 - n2;
+    return std::sqrt(dE * dE + dN * dN);
+}
+
+double bearing(double e1, double n1, double e2, double n2)
+{
+    double dE = e1 - e2;
+    double dN = n1 - n2;
+    auto t = [&] { return std::atan(std::fabs(dN) / std::fabs(dE)) * 180 / std::numbers::pi; };
+    if (dE == 0)
+        return dN > 0 ? 180 : 0;
+    if (dN == 0)
+        return dE < 0 ? 90 : 270;
+    if (dE < 0)
+        return dN < 0 ? 90 - t() : 90 + t();
+    return dN > 0 ? 270 - t() : 270 + t();
+}
+
 DistanceDirection computeDistanceDirection(double e1, double n1, double e2, double n2)
 {
     DistanceDirection r;
-    double dE = e1 - e2;
-    double dN = n1 - n2;
-    r.km = std::sqrt(dE * dE + dN * dN);
+    r.km = distanceKm(e1, n1, e2, n2);
     r.miles = r.km * kMilesPerKm;
-    auto t = [&] { return std::atan(std::fabs(dN) / std::fabs(dE)) * 180 / std::numbers::pi; };
-    if (dE == 0) {
-        r.samePlace = dN == 0;
-        r.bearing = dN > 0 ? 180 : 0;
-    } else if (dN == 0) {
-        r.bearing = dE < 0 ? 90 : 270;
-    } else if (dE < 0) {
-        r.bearing = dN < 0 ? 90 - t() : 90 + t();
-    } else {
-        r.bearing = dN > 0 ? 270 - t() : 270 + t();
-    }
+    r.bearing = bearing(e1, n1, e2, n2);
+    r.samePlace = e1 == e2 && n1 == n2;
     return r;
 }
 

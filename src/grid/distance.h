@@ -19,6 +19,12 @@ struct DistanceDirection {
 // From the first position towards the second.
 DistanceDirection computeDistanceDirection(double e1, double n1, double e2, double n2);
 
+// The two halves of it, for a scan that needs the bearing only of the few
+// positions near enough: the straight-line distance in km, and the bearing
+// of the second position from the first.
+double distanceKm(double e1, double n1, double e2, double n2);
+double bearing(double e1, double n1, double e2, double n2);
+
 // The compass name of a bearing: sectors bounded by whole degrees, each lower
 // bound exclusive and upper bound inclusive ("North" up to 11, then "North by
 // North East" up to 34, ...).

@@ -83,6 +83,9 @@ RadiusOutcome scanWithinRadius(records::DataFile& file, std::int32_t& position, 
     Parish1Parts first = splitParish1(centre.parish1);
     addLine(out.plot, plotName(first.name) + centre.parish1East + centre.parish1North + std::string(first.county));
     bool firstIrish = first.country == "IRL";
+    // Beyond this many km squared a record is surely out of range; nearer ones
+    // are measured exactly as the distance command measures them.
+    const double outOfReach = (radiusMiles / kMilesPerKm + 1) * (radiusMiles / kMilesPerKm + 1);
     std::int32_t step = 0;
     for (position = 0; !file.atEnd(position); ++position) {
         file.read(position, buffer);
@@ -108,8 +111,11 @@ RadiusOutcome scanWithinRadius(records::DataFile& file, std::int32_t& position, 
         }
         if (east.value == 0 || north.value == 0)
             continue;
-        DistanceDirection d = computeDistanceDirection(east1, north1, east.value, north.value);
-        if (radiusMiles < d.miles)
+        double dE = east1 - east.value, dN = north1 - north.value;
+        if (radiusMiles < 0 || dE * dE + dN * dN > outOfReach)
+            continue;
+        double miles = distanceKm(east1, north1, east.value, north.value) * kMilesPerKm;
+        if (radiusMiles < miles)
             continue;
         ++out.hits;
         progress.hitsFound(out.hits);
@@ -120,7 +126,9 @@ RadiusOutcome scanWithinRadius(records::DataFile& file, std::int32_t& position, 
             out.stop = RadiusOutcome::Stop::MaxHits;
             return out;
         }
-        addHitLine(out.report, buffer, d.miles, d.samePlace ? std::string_view(" ") : compassName(d.bearing));
+        bool samePlace = east.value == east1 && north.value == north1;
+        addHitLine(out.report, buffer, miles,
+                   samePlace ? std::string_view(" ") : compassName(bearing(east1, north1, east.value, north.value)));
         addPlotLine(out.plot, buffer);
     }
     return out;

@@ -90,7 +90,7 @@ std::int32_t leadingInteger(std::string_view s)
     return static_cast<std::int32_t>(scan.gathered);
 }
 
-RealReading readReal(std::string_view s)
+RealReading readRealInGeneral(std::string_view s)
 {
     std::size_t i = 0;
     while (i < s.size() && s[i] == ' ')

@@ -28,6 +28,23 @@ std::int32_t leadingInteger(std::string_view s);
 
 // Leading blanks, optional sign, digits with optional point and fraction,
 // optional exponent; nothing after.
-RealReading readReal(std::string_view s);
+RealReading readRealInGeneral(std::string_view s);
+
+// The same reading. Stored eastings and northings are plain whole numbers
+// after blanks: those are read here at once, because a scan reads two for
+// every record of the file.
+inline RealReading readReal(std::string_view s)
+{
+    std::size_t i = 0;
+    while (i < s.size() && s[i] == ' ')
+        ++i;
+    std::size_t first = i;
+    std::int64_t whole = 0;
+    while (i < s.size() && s[i] >= '0' && s[i] <= '9' && i - first < 15)
+        whole = whole * 10 + (s[i++] - '0');
+    if (i == s.size() && i > first)
+        return RealReading{true, static_cast<double>(whole), 0};
+    return readRealInGeneral(s);
+}
 
 } // namespace text

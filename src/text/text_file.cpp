@@ -62,7 +62,7 @@ std::string readFile(const std::filesystem::path& path)
     return content;
 }
 
-void writeFileWhole(const std::filesystem::path& path, std::string_view content)
+void writeFileWhole(const std::filesystem::path& path, std::string_view content, Sync sync)
 {
     std::filesystem::path temp = path;
     temp += ".tmp~";
@@ -86,9 +86,14 @@ void writeFileWhole(const std::filesystem::path& path, std::string_view content)
         p += n;
         left -= static_cast<std::size_t>(n);
     }
-    if (::fsync(fd) != 0)
+    if (sync == Sync::ToDisk && ::fsync(fd) != 0)
         failWith(errno);
     if (::close(fd) != 0) {
+        int e = errno;
+        ::unlink(temp.c_str());
+        throwIoError(e);
+    }
+    if (sync == Sync::Lazy && ::unlink(path.c_str()) != 0 && errno != ENOENT) {
         int e = errno;
         ::unlink(temp.c_str());
         throwIoError(e);

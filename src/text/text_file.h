@@ -17,9 +17,15 @@ std::string joinLines(const std::vector<std::string>& lines);
 // Throws IoError.
 std::string readFile(const std::filesystem::path& path);
 
-// Writes a temporary file beside the target, flushes it to disk and renames it
-// over the target, so the target is either the old file or the whole new one.
+// Whether a whole write waits for the disk. Files the user keeps do. Reports,
+// which the next command writes again anyway, need not: the old one is
+// removed just before the new one is renamed into its place, since renaming
+// over an existing file makes some file systems (ext4) write it out at once.
+enum class Sync { ToDisk, Lazy };
+
+// Writes a temporary file beside the target, flushes it and renames it over
+// the target, so the target is either the old file or the whole new one.
 // Throws IoError; on failure the temporary file is removed.
-void writeFileWhole(const std::filesystem::path& path, std::string_view content);
+void writeFileWhole(const std::filesystem::path& path, std::string_view content, Sync sync = Sync::ToDisk);
 
 } // namespace text

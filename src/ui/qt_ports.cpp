@@ -91,4 +91,32 @@ void QtPlatform::quit()
     QMetaObject::invokeMethod(qApp, [] { QCoreApplication::quit(); }, Qt::QueuedConnection);
 }
 
+namespace {
+
+QWidget* topLevelForm(std::string_view form)
+{
+    const QString name = QString::fromUtf8(form.data(), static_cast<qsizetype>(form.size()));
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (widget->objectName() == name)
+            return widget;
+    return nullptr;
+}
+
+} // namespace
+
+void QtPlatform::showForm(std::string_view form)
+{
+    if (QWidget* window = topLevelForm(form)) {
+        window->show();
+        window->raise();
+        window->activateWindow();
+    }
+}
+
+void QtPlatform::hideForm(std::string_view form)
+{
+    if (QWidget* window = topLevelForm(form))
+        window->hide();
+}
+
 } // namespace ui

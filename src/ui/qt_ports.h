@@ -41,6 +41,9 @@ class QtPlatform : public app::Platform {
 public:
     // Queued, so that it also ends a loop that has not started yet.
     void quit() override;
+    // The program's top-level window of that object name.
+    void showForm(std::string_view form) override;
+    void hideForm(std::string_view form) override;
 };
 
 } // namespace ui

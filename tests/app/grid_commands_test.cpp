@@ -135,7 +135,7 @@ TEST(RadiusSearch, WritesBothFilesAndRestoresTheCurrentRecord)
     g.v().Radius = "4";
     g.events();
     g.core->run(&Parishfm::GroupofParishes1Click);
-    EXPECT_TRUE(g.events().empty());
+    EXPECT_EQ(g.events(), Lines{"show ParListFm"});
     EXPECT_EQ(g.core->currentRecord(), 2);
     EXPECT_EQ(g.core->recordBuffer(), kFile[2]);
     EXPECT_EQ(g.v().Progress, "Done");

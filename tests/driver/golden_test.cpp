@@ -91,6 +91,31 @@ void searchFile(const TempDir& dir)
     testsupport::writeBytes(dir / "HistList.txt", "zed\nash\n");
 }
 
+// Places around Ashby-de-la-Zouch at their real grid positions, one far away,
+// a Welsh and an Irish one, an unplaced blank record, and an earlier report.
+void aroundAshby(const TempDir& dir)
+{
+    using testsupport::parish;
+    auto blank = records::makeRecord({"A new record is Added", " ", "   ", "   ", "      ", "   000", "  0000"});
+    testsupport::writeDataFile(dir / "Parishes.Dat",
+                               {
+                                   testsupport::versionRecord(),
+                                   parish("Ashby-de-la-Zouch", "T", "LEI", "ENG", "SK3515", 435, 315),
+                                   parish("Castle Donington", "V", "LEI", "ENG", "SK4426", 444, 326),
+                                   parish("Coalville", "T", "LEI", "ENG", "SK4212", 442, 312),
+                                   parish("Hinckley", "T", "LEI", "ENG", "SP4293", 442, 293),
+                                   parish("Loughborough", "T", "LEI", "ENG", "SK5318", 453, 318),
+                                   parish("Measham", "V", "LEI", "ENG", "SK3311", 433, 311),
+                                   parish("Melbourne", "V", "DBY", "ENG", "SK3824", 438, 324),
+                                   parish("Oranmore", "V", "GAL", "IRL", "M3824", 138, 224),
+                                   parish("Swadlincote", "T", "DBY", "ENG", "SK2918", 429, 318),
+                                   parish("Ticknall", "V", "DBY", "ENG", "SK3522", 435, 322),
+                                   parish("Welshpool", "T", "MGY", "WLS", "SJ2207", 322, 207),
+                                   blank,
+                               });
+    testsupport::writeBytes(dir / "ParList.txt", "an earlier report\r\n");
+}
+
 // ------------------------------------------------------------ cases
 
 struct GoldenCase {
@@ -122,6 +147,9 @@ const GoldenCase kCases[] = {
     {"answers_left", twentyRecords, 4, true},
     {"search", searchFile, 0, false, {"HistList.txt"}},
     {"history_menu", searchFile, 0, false, {"HistList.txt"}},
+    {"distance", aroundAshby, 0},
+    {"radius", aroundAshby, 0, false, {"ParList.txt", "PlotList.txt"}},
+    {"radius_refused", aroundAshby, 0},
 };
 
 // Every file of the folder with its bytes.

@@ -65,6 +65,9 @@ TEST(Numbers, RealNumberReading)
     const Case cases[] = {
         {"435", true, 435, 0},
         {"   435", true, 435, 0},
+        {"000435", true, 435, 0},
+        {"1234567890123456789", true, 1234567890123456789.0, 0}, // beyond the quick whole-number path
+        {"  -0", true, 0, 0},
         {"-12.5", true, -12.5, 0},
         {"+3", true, 3, 0},
         {"5.", true, 5, 0},

@@ -44,6 +44,24 @@ TEST(TextFile, WholeWriteReplacesTheFileAndLeavesNoTemporary)
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 }
 
+TEST(TextFile, ALazyWholeWriteAlsoReplacesTheFileWhole)
+{
+    testsupport::TempDir dir;
+    auto path = dir / "ParList.txt";
+    text::writeFileWhole(path, "first\r\n", text::Sync::Lazy); // no file before
+    testsupport::writeBytes(path, "old\r\n");
+    text::writeFileWhole(path, "new\r\n", text::Sync::Lazy);
+    EXPECT_EQ(testsupport::readBytes(path), "new\r\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+    // The target cannot be removed (a folder holding a file): the old stays, no temporary is left.
+    auto folder = dir / "Folder";
+    std::filesystem::create_directory(folder);
+    testsupport::writeBytes(folder / "keep", "kept");
+    EXPECT_THROW(text::writeFileWhole(folder, "x", text::Sync::Lazy), text::IoError);
+    EXPECT_EQ(testsupport::readBytes(folder / "keep"), "kept");
+    EXPECT_FALSE(std::filesystem::exists(dir / "Folder.tmp~"));
+}
+
 TEST(TextFile, FailedWholeWriteLeavesTheOldContent)
 {
     testsupport::TempDir dir;
