@@ -5,20 +5,10 @@
 
 namespace records {
 
-std::string_view ParishRecord::get(Field f) const
-{
-    const FieldLayout& l = kLayout[static_cast<std::size_t>(f)];
-    std::size_t length = std::min<std::size_t>(static_cast<unsigned char>(bytes[l.offset]), l.capacity);
-    return {bytes.data() + l.offset + 1, length};
-}
-
 void ParishRecord::set(Field f, std::string_view text)
 {
     const FieldLayout& l = kLayout[static_cast<std::size_t>(f)];
-    std::size_t length = std::min(text.size(), l.capacity);
-    bytes[l.offset] = static_cast<char>(length);
-    std::memset(bytes.data() + l.offset + 1, 0, l.capacity);
-    std::memcpy(bytes.data() + l.offset + 1, text.data(), length);
+    writeLengthPrefixed(bytes.data() + l.offset, l.capacity, text);
 }
 
 ParishRecord makeRecord(const ParishFields& f)

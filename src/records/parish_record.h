@@ -1,6 +1,8 @@
 #pragma once
 // ParishRecord: 77 bytes, seven length-prefixed strings (a length byte, then
 // the field's capacity in character bytes).
+#include "records/length_prefixed.h"
+
 #include <array>
 #include <cstddef>
 #include <string>
@@ -27,7 +29,11 @@ public:
     std::array<char, kRecordSize> bytes{};
 
     // The field's text; a length byte beyond the capacity reads as the capacity.
-    std::string_view get(Field f) const;
+    std::string_view get(Field f) const
+    {
+        const FieldLayout& l = kLayout[static_cast<std::size_t>(f)];
+        return readLengthPrefixed(bytes.data() + l.offset, l.capacity);
+    }
     // Stores text cut to the capacity, with the rest of the field zeroed.
     void set(Field f, std::string_view text);
 

@@ -13,7 +13,7 @@ struct SquareCase {
 TEST(GridSquare, NamesTheLetteredSquareOfAPosition)
 {
     const SquareCase cases[] = {
-        // British grid: corners of the blocks and places of the sample.
+        // British grid: corners of the blocks and places from Scilly to Shetland.
         {0, 0, false, "SV"},     {99, 99, false, "SV"},   {100, 0, false, "SW"},  {435, 315, false, "SK"},
         {500, 0, false, "TV"},   {206, 66, false, "SX"},  {418, 612, false, "NU"}, {344, 1011, false, "HY"},
         {447, 1141, false, "HU"}, {699, 1299, false, "JM"}, {258, 281, false, "SN"}, {489, 509, false, "NZ"},

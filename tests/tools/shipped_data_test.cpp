@@ -1,133 +1,323 @@
-// The shipped sample data file: rebuilt by the real tool it must come out byte
-// for byte the same, and the program must open and browse it cleanly.
+// The shipped data: rebuilt from the sources by the real builder it comes out
+// byte for byte the same, every record is well formed and in the sort's
+// order, and the program finds what a user would look for.
 #include "app/parishfm.h"
+#include "data_build.h"
 #include "driver/script_ports.h"
-#include "records/record_line.h"
-#include "sample_places.h"
+#include "grid_square.h"
+#include "historic_counties.h"
+#include "maps/map_sheet_record.h"
+#include "parish_file.h"
+#include "records/sort_by_name.h"
+#include "support/data_files.h"
 #include "support/temp_dir.h"
+#include "text/ansi.h"
+#include "text/columns.h"
+#include "text/numbers.h"
 #include "text/text_file.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
+#include <map>
+#include <set>
 #include <sstream>
 #include <sys/wait.h>
 
 namespace {
 
+namespace fs = std::filesystem;
+using records::Field;
+using records::ParishRecord;
 using testsupport::readBytes;
 using testsupport::TempDir;
 
-// The path in single quotes for the shell.
-std::string quoted(const std::filesystem::path& p)
-{
-    std::string q = "'";
-    q += p.string();
-    q += "'";
-    return q;
-}
+const fs::path kShipped = SW_SHIPPED_DATA;
+const fs::path kSources = SW_DATA_SOURCES;
+
+std::string quoted(const fs::path& p) { return "'" + p.string() + "'"; }
 
 struct ToolRun {
     int status = -1;
-    std::string err;
+    std::string out, err;
 };
 
-// Runs build_sample_data with the given arguments, its error output caught in dir.
-ToolRun runTool(const TempDir& dir, const std::string& args)
+ToolRun runBuilder(const TempDir& dir, const std::string& args)
 {
-    std::string command = quoted(SW_BUILD_SAMPLE_DATA) + " " + args + " >/dev/null 2>" + quoted(dir / "stderr.txt");
+    std::string command = quoted(SW_BUILD_DATA) + " " + args + " >" + quoted(dir / "stdout.txt") + " 2>" +
+                          quoted(dir / "stderr.txt");
     int raw = std::system(command.c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readBytes(dir / "stderr.txt")};
+    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readBytes(dir / "stdout.txt"), readBytes(dir / "stderr.txt")};
 }
 
-std::vector<records::ParishRecord> recordsOf(const std::string& bytes)
+std::string trimmed(std::string_view s) { return std::string(text::trimBlanks(s)); }
+
+const std::vector<ParishRecord>& shippedRecords()
 {
-    std::vector<records::ParishRecord> out(bytes.size() / records::kRecordSize);
-    for (std::size_t i = 0; i < out.size(); ++i)
-        bytes.copy(out[i].bytes.data(), records::kRecordSize, i * records::kRecordSize);
-    return out;
+    static const std::vector<ParishRecord> records = testsupport::readDataFile(kShipped / "Parishes.Dat");
+    return records;
 }
 
-TEST(ShippedData, IsExactlyWhatTheToolBuildsFromThePlacesList)
+const ParishRecord* findParish(std::string_view name, std::string_view county)
+{
+    for (const ParishRecord& r : shippedRecords())
+        if (trimmed(r.name()) == name && r.get(Field::County) == county)
+            return &r;
+    return nullptr;
+}
+
+TEST(ShippedData, IsExactlyWhatTheBuilderMakesFromTheSources)
 {
     TempDir dir;
-    ToolRun run = runTool(dir, quoted(SW_SAMPLE_PLACES) + " " + quoted(dir / "Parishes.Dat"));
+    ToolRun run = runBuilder(dir, quoted(kSources) + " " + quoted(dir / "out"));
     ASSERT_EQ(run.status, 0) << run.err;
-    std::string built = readBytes(dir / "Parishes.Dat");
-    std::string shipped = readBytes(SW_SHIPPED_DATA_FILE);
-    ASSERT_FALSE(shipped.empty()) << "data/Parishes.Dat is missing";
-    EXPECT_TRUE(built == shipped) << "data/Parishes.Dat is out of date: rebuild it with the sample_data target";
-}
-
-TEST(ShippedData, HoldsAVersionRecordAndSortedStoredPlaces)
-{
-    std::string bytes = readBytes(SW_SHIPPED_DATA_FILE);
-    ASSERT_EQ(bytes.size() % records::kRecordSize, 0u);
-    auto records = recordsOf(bytes);
-    ASSERT_GE(records.size(), 31u);
-    ASSERT_LE(records.size(), 51u);
-    EXPECT_EQ(records[0], tools::versionRecord("0.1 sample"));
-    int irish = 0;
-    for (std::size_t i = 1; i < records.size(); ++i) {
-        const auto& r = records[i];
-        SCOPED_TRACE(std::string(r.name()));
-        EXPECT_FALSE(r.isVersionRecord());
-        EXPECT_EQ(r.name().size(), 45u);
-        EXPECT_EQ(r.get(records::Field::OSRef).size(), 6u);
-        if (i > 1) {
-            EXPECT_LT(records[i - 1].name(), r.name()); // the program's sort leaves the file as it is
-        }
-        irish += r.isIrish();
+    EXPECT_EQ(run.err, "");
+    std::set<std::string> built;
+    for (const auto& entry : fs::directory_iterator(dir / "out")) {
+        std::string name = entry.path().filename().string();
+        built.insert(name);
+        EXPECT_TRUE(readBytes(entry.path()) == readBytes(kShipped / name))
+            << "data/" << name << " differs from what build-data makes: rebuild it (see data/README.md)";
     }
-    EXPECT_GE(irish, 3);
-    auto ashby = std::find_if(records.begin(), records.end(),
-                              [](const auto& r) { return r.name().starts_with("Ashby-de-la-Zouch "); });
-    ASSERT_NE(ashby, records.end());
-    EXPECT_EQ(records::recordLine(*ashby),
-              "Ashby-de-la-Zouch" + std::string(28, ' ') + "  P  LEI   ENG   SK3515   435    315");
+    std::set<std::string> shipped;
+    for (const auto& entry : fs::directory_iterator(kShipped))
+        shipped.insert(entry.path().filename().string());
+    built.insert("README.md");
+    EXPECT_EQ(shipped, built);
+    // The report names each bad source row by its line.
+    EXPECT_NE(run.out.find("places_england_histcounty_wp.csv line 12932: no name\n"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("places_england_histcounty_wp.csv line 24574: the name is longer than 45 characters: "
+                           "\"Manchester and Ashton Canal, Hollinwood Branch\"\n"),
+              std::string::npos);
+    EXPECT_NE(run.out.find("Parishes.Dat: 29000 records, the version record and 28999 places\n"), std::string::npos);
 }
 
-TEST(ShippedData, OpensInTheProgramWithEveryRecordCounted)
+TEST(ShippedData, TheBuilderWritesNothingWhenASourceIsMissing)
 {
     TempDir dir;
-    text::writeFileWhole(dir / "Parishes.Dat", readBytes(SW_SHIPPED_DATA_FILE));
+    fs::create_directory(dir / "sources");
+    for (const std::string& name : tools::sourceFileNames())
+        if (name != "Maplist_LR.txt")
+            fs::copy_file(kSources / name, dir / "sources" / name);
+    ToolRun run = runBuilder(dir, quoted(dir / "sources") + " " + quoted(dir / "out"));
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "build-data: Maplist_LR.txt: File not found\n");
+    EXPECT_FALSE(fs::exists(dir / "out"));
+    EXPECT_EQ(runBuilder(dir, quoted(dir / "sources")).status, 2);
+}
+
+TEST(ShippedParishes, AVersionRecordThenWellFormedPlacesInTheSortsOrder)
+{
+    const auto& records = shippedRecords();
+    ASSERT_EQ(records.size(), tools::kMaxShippedRecords);
+    ASSERT_LE(records.size(), records::kMaxSortRecords);
+    EXPECT_EQ(records[0], tools::versionRecord());
+
+    std::set<std::string_view> types{"C", "T", "V", "D", "P"};
+    std::map<std::string, int> perCountry;
+    int northernIrish = 0;
+    for (std::size_t i = 1; i < records.size(); ++i) {
+        const ParishRecord& r = records[i];
+        SCOPED_TRACE("record " + std::to_string(i) + ": " + std::string(r.name()));
+        std::string name = trimmed(r.name());
+        ASSERT_EQ(r.name().size(), 45u);
+        ASSERT_FALSE(name.empty());
+        ASSERT_NE(name.front(), '~');
+        ASSERT_FALSE(r.isVersionRecord());
+        ASSERT_TRUE(types.contains(r.get(Field::Type)));
+        std::string country(r.get(Field::Country));
+        const tools::County* county = tools::findCounty(r.get(Field::County));
+        ASSERT_NE(county, nullptr);
+        ASSERT_EQ(county->country, country);
+        ++perCountry[country];
+        northernIrish += county->code == "ANT" || county->code == "ARM" || county->code == "DOW" ||
+                         county->code == "FER" || county->code == "LDY" || county->code == "TYR";
+        // Easting and northing right-aligned whole km; the grid reference agrees with them.
+        text::WholeReading e = text::readWhole(r.get(Field::Easting)), n = text::readWhole(r.get(Field::Northing));
+        ASSERT_TRUE(e.ok && n.ok && e.value > 0 && n.value > 0);
+        ASSERT_EQ(r.get(Field::Easting), text::padLeft(std::to_string(e.value), 6));
+        ASSERT_EQ(r.get(Field::Northing), text::padLeft(std::to_string(n.value), 6));
+        ASSERT_EQ(r.get(Field::OSRef), text::padLeft(tools::gridReference(e.value, n.value, r.isIrish()), 6));
+    }
+    EXPECT_GE(perCountry["ENG"], 25000);
+    EXPECT_GE(perCountry["WLS"], 400);
+    EXPECT_GE(perCountry["SCT"], 600);
+    EXPECT_GE(perCountry["IRL"], 600);
+    EXPECT_GE(northernIrish, 100);
+    EXPECT_GE(perCountry["IOM"], 50);
+
+    std::vector<ParishRecord> sorted = records;
+    records::sortByName(sorted);
+    EXPECT_TRUE(sorted == records) << "sorting the shipped file would change it";
+}
+
+TEST(ShippedParishes, CountyListNamesExactlyTheCountiesUsed)
+{
+    std::set<std::string> used, listed;
+    for (std::size_t i = 1; i < shippedRecords().size(); ++i)
+        used.insert(std::string(shippedRecords()[i].get(Field::County)));
+    for (const std::string& line : text::splitLines(readBytes(kShipped / "County.txt"))) {
+        // "  LEI  Leicestershire"
+        if (line.size() > 7 && line.starts_with("  ") && line.substr(5, 2) == "  ") {
+            listed.insert(line.substr(2, 3));
+            EXPECT_EQ(tools::findCounty(line.substr(2, 3))->name, line.substr(7)) << line;
+        }
+    }
+    EXPECT_EQ(listed, used);
+}
+
+TEST(ShippedParishes, PlacesAUserLooksForAreWhereTheyShouldBe)
+{
+    struct Case {
+        const char* name;
+        const char* county;
+        const char* line; // type, county, country, OSRef, easting, northing
+    };
+    const Case cases[] = {
+        {"Ashby-de-la-Zouch", "LEI", "T|LEI|ENG|SK3516|   435|   316"},
+        {"Galway", "GAL", "T|GAL|IRL| M2925|   129|   225"},
+        {"Derry", "LDY", "T|LDY|IRL| C4416|   244|   416"},
+        {"Brecon", "BRE", "T|BRE|WLS|SO0428|   304|   228"},
+        {"Edinburgh", "MLN", "C|MLN|SCT|NT2573|   325|   673"},
+        {"Bo'ness", "WLN", "T|WLN|SCT|NS9981|   299|   681"},
+        {"Chirk", "DEN", "V|DEN|WLS|SJ2938|   329|   338"},
+        {"Herne Bay", "KEN", "T|KEN|ENG|TR1768|   617|   168"},
+        // Counties the England list gets wrong, corrected from GeoNames' modern areas.
+        {"Hereford", "HEF", "T|HEF|ENG|SO5140|   351|   240"},
+        {"Manchester", "LAN", nullptr},
+        {"Gateshead", "DUR", nullptr},
+        {"Birkenhead", "CHS", nullptr},
+        {"Perranzabuloe", "CON", nullptr},
+        {"Castle Donington", "LEI", nullptr},
+    };
+    for (const auto& c : cases) {
+        const ParishRecord* r = findParish(c.name, c.county);
+        ASSERT_NE(r, nullptr) << c.name;
+        if (!c.line)
+            continue;
+        std::string fields = std::string(r->get(Field::Type)) + "|" + std::string(r->get(Field::County)) + "|" +
+                             std::string(r->get(Field::Country)) + "|" + std::string(r->get(Field::OSRef)) + "|" +
+                             std::string(r->get(Field::Easting)) + "|" + std::string(r->get(Field::Northing));
+        EXPECT_EQ(fields, c.line) << c.name;
+    }
+    EXPECT_EQ(findParish("Gaillimh", "GAL"), nullptr); // listed under its English name
+    EXPECT_EQ(findParish("Chirk", "SAL"), nullptr);    // in Wales, not Shropshire
+}
+
+// The real radius search of the program, from the real data file, as a user runs it.
+TEST(ShippedParishes, TenMilesAroundAshbyDeLaZouchListsItsNeighbours)
+{
+    TempDir dir;
+    fs::copy_file(kShipped / "Parishes.Dat", dir / "Parishes.Dat");
+    std::ostringstream transcript;
+    driver::ScriptPorts person(transcript);
+    app::Parishfm core(person.ports(), dir.path());
+    core.FormCreate();
+    core.view.TarPar = "Ashby-de-la-Zouch";
+    core.run(&app::Parishfm::FindFirstClick);
+    core.run(&app::Parishfm::Select1stParishClick);
+    ASSERT_EQ(core.view.Parish1, "Ashby-de-la-Zouch, T, LEI, ENG");
+    core.view.Radius = "10";
+    core.run(&app::Parishfm::ParishGroupClick);
+
+    std::map<std::string, std::string> hits; // "name county" -> miles
+    std::vector<std::string> lines = text::splitLines(readBytes(dir / "ParList.txt"));
+    for (std::size_t i = 9; i < lines.size(); ++i)
+        hits[trimmed(lines[i].substr(3, 46)) + " " + lines[i].substr(51, 3)] = trimmed(lines[i].substr(65, 6));
+    ASSERT_GT(lines.size(), 9u);
+    EXPECT_EQ(core.view.Hits, std::to_string(lines.size() - 9)); // nine heading lines
+    EXPECT_GT(hits.size(), 100u);
+    EXPECT_LT(hits.size(), 300u);
+    const std::pair<const char*, const char*> near[] = {
+        {"Ashby-de-la-Zouch LEI", "0.0"}, {"Measham LEI", "2.8"},         {"Moira LEI", "2.6"},
+        {"Coalville LEI", "4.5"},         {"Swadlincote DBY", "4.2"},     {"Ibstock LEI", "5.3"},
+        {"Melbourne DBY", "5.9"},         {"Burton upon Trent STS", "8.1"}, {"Market Bosworth LEI", "8.6"},
+        {"Castle Donington LEI", "8.8"},
+    };
+    for (const auto& [place, miles] : near) {
+        ASSERT_TRUE(hits.contains(place)) << place;
+        EXPECT_EQ(hits[place], miles) << place;
+    }
+    for (const char* far : {"Loughborough LEI", "Tamworth STS", "Leicester LEI", "Hinckley LEI", "Moira DOW"})
+        EXPECT_FALSE(hits.contains(far)) << far;
+}
+
+TEST(ShippedParishes, OpensInTheProgramWithEveryRecordCounted)
+{
+    TempDir dir;
+    fs::copy_file(kShipped / "Parishes.Dat", dir / "Parishes.Dat");
     std::ostringstream transcript;
     driver::ScriptPorts person(transcript);
     app::Parishfm core(person.ports(), dir.path());
     core.FormCreate();
     EXPECT_EQ(transcript.str(), "");
-    EXPECT_EQ(core.recordCount() * records::kRecordSize, readBytes(dir / "Parishes.Dat").size());
-    EXPECT_EQ(core.view.Memo3.at(0), records::recordLine(tools::versionRecord("0.1 sample")));
+    EXPECT_EQ(core.recordCount(), static_cast<std::int32_t>(tools::kMaxShippedRecords));
     core.run(&app::Parishfm::GoLast);
     EXPECT_EQ(core.currentRecord(), core.recordCount() - 1);
     EXPECT_EQ(transcript.str(), "beep\n");
 }
 
-TEST(BuildSampleDataTool, ABadRowLeavesTheOldFileUntouched)
+TEST(ShippedMaps, EveryBritishPlaceButAFewOnTheCoastLiesOnALandrangerSheet)
 {
-    TempDir dir;
-    testsupport::writeBytes(dir / "places.csv", "# places\nAshby,P,LEI,ENG,SK3516,435,315,s\n");
-    testsupport::writeBytes(dir / "Parishes.Dat", "old file");
-    ToolRun run = runTool(dir, quoted(dir / "places.csv") + " " + quoted(dir / "Parishes.Dat"));
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "build_sample_data: " + (dir / "places.csv").string() +
-                           ", line 2: the grid reference \"SK3516\" disagrees with the easting and northing "
-                           "(SK3515)\n");
-    EXPECT_EQ(readBytes(dir / "Parishes.Dat"), "old file");
+    std::string bytes = readBytes(kShipped / "MapList.Dat");
+    ASSERT_EQ(bytes.size() % maps::kSheetRecordSize, 0u);
+    struct Sheet {
+        int w, s, e, n;
+    };
+    std::vector<Sheet> sheets;
+    for (std::size_t at = 0; at < bytes.size(); at += maps::kSheetRecordSize) {
+        maps::MapSheetRecord r;
+        bytes.copy(r.bytes.data(), maps::kSheetRecordSize, at);
+        ASSERT_EQ(r.get(maps::SheetField::SeriesCode), "LR");
+        sheets.push_back({text::leadingInteger(r.get(maps::SheetField::WestKm)),
+                          text::leadingInteger(r.get(maps::SheetField::SouthKm)),
+                          text::leadingInteger(r.get(maps::SheetField::EastKm)),
+                          text::leadingInteger(r.get(maps::SheetField::NorthKm))});
+    }
+    EXPECT_EQ(sheets.size(), 236u);
+    std::vector<std::string> offSheet;
+    for (std::size_t i = 1; i < shippedRecords().size(); ++i) {
+        const ParishRecord& r = shippedRecords()[i];
+        if (r.isIrish())
+            continue;
+        int e = text::leadingInteger(r.get(Field::Easting)), n = text::leadingInteger(r.get(Field::Northing));
+        if (std::none_of(sheets.begin(), sheets.end(),
+                         [&](const Sheet& s) { return s.w <= e && e <= s.e && s.s <= n && n <= s.n; }))
+            offSheet.push_back(trimmed(r.name()));
+    }
+    // The sheet list has each sheet's 40 km square only, not the extensions
+    // printed beyond it: these headlands and coves lie on such extensions.
+    EXPECT_EQ(offSheet, (std::vector<std::string>{"Bill Of Portland", "Blackgang", "Burton Bradstock",
+                                                  "Eddystone Rocks", "Noss Mayo", "Southover",
+                                                  "St Alban's Head (St Aldhelm's)", "St Aldhelm's (St Alban's Head)",
+                                                  "St Lawrence"}));
 }
 
-TEST(BuildSampleDataTool, RefusesAMissingListAndAVersionTooLongForTheName)
+TEST(ShippedPlots, CoastlinesStartAtThePlotsStartPointsAndPlacesFitTheirColumns)
 {
-    TempDir dir;
-    ToolRun missing = runTool(dir, quoted(dir / "none.csv") + " " + quoted(dir / "Parishes.Dat"));
-    EXPECT_EQ(missing.status, 1);
-    EXPECT_EQ(missing.err, "build_sample_data: File not found\n");
-    ToolRun longVersion =
-        runTool(dir, quoted(SW_SAMPLE_PLACES) + " " + quoted(dir / "Parishes.Dat") + " 12345678901234567890123456");
-    EXPECT_EQ(longVersion.status, 2);
-    EXPECT_FALSE(std::filesystem::exists(dir / "Parishes.Dat"));
-    EXPECT_EQ(runTool(dir, "").status, 2);
+    struct Case {
+        const char* coast;
+        const char* places;
+        int startE, startN;
+        std::size_t placeCount;
+    };
+    const Case cases[] = {{"UKCoast.Txt", "UKLocs.Txt", 134, 25, 50}, {"IRLCoast.Txt", "IRLLocs.Txt", 74, 23, 40}};
+    for (const auto& c : cases) {
+        std::vector<std::string> coast = text::splitLines(readBytes(kShipped / c.coast));
+        ASSERT_GT(coast.size(), 1000u) << c.coast;
+        int e = text::leadingInteger(text::columns(coast[0], 1, 6)), n = text::leadingInteger(text::columns(coast[0], 7, 6));
+        // The plot draws from its start point to the first vertex: that line must be short.
+        EXPECT_LE((e - c.startE) * (e - c.startE) + (n - c.startN) * (n - c.startN), 9) << c.coast;
+        EXPECT_EQ(coast.front(), coast.back()) << c.coast << " is a closed outline";
+        std::vector<std::string> places = text::splitLines(readBytes(kShipped / c.places));
+        EXPECT_EQ(places.size(), c.placeCount) << c.places;
+        for (const std::string& line : places) {
+            EXPECT_EQ(line.size(), 37u) << line;
+            EXPECT_GT(text::leadingInteger(text::columns(line, 26, 6)), 0) << line;
+            EXPECT_GT(text::leadingInteger(text::columns(line, 32, 6)), 0) << line;
+        }
+    }
 }
 
 } // namespace

@@ -1,0 +1,141 @@
+#include "csv_table.h"
+#include "place_selection.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+using tools::NameKind;
+using tools::Place;
+
+namespace {
+
+Place place(std::string name, int e, int n, char type = tools::kTypePlace, tools::Origin origin = tools::Origin::EnglandList)
+{
+    static int line = 1;
+    Place p;
+    p.name = std::move(name);
+    p.county = "LEI";
+    p.country = "ENG";
+    p.easting = e;
+    p.northing = n;
+    p.type = type;
+    p.origin = origin;
+    p.line = ++line;
+    return p;
+}
+
+std::vector<std::string> namesOf(const std::vector<Place>& places)
+{
+    std::vector<std::string> out;
+    for (const Place& p : places)
+        out.push_back(p.name);
+    return out;
+}
+
+TEST(NameKind, ByTheLastWordOfANameOfTwoWordsOrMore)
+{
+    struct Case {
+        const char* name;
+        NameKind kind;
+    };
+    const Case cases[] = {
+        {"Grand Union Canal", NameKind::Waterway},   {"Hobhole Drain", NameKind::Waterway},
+        {"Shropshire Canal, , Middlewich Branch", NameKind::Waterway}, {"Nottingham Canal (disused)", NameKind::Waterway},
+        {"Church End", NameKind::Hamlet},           {"Brook Green", NameKind::Hamlet},
+        {"Kentish Town", NameKind::Hamlet},         {"The Green", NameKind::Hamlet},
+        {"Green", NameKind::Other},                 {"Canal", NameKind::Other},
+        {"Greenend", NameKind::Other},              {"Stamford Bridge", NameKind::Other},
+        {"Ashby-de-la-Zouch", NameKind::Other},     {"Canal Foot", NameKind::Other},
+        {"Green End Farm Lane", NameKind::Hamlet},  {"Kelvedon Hatch", NameKind::Other},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(tools::nameKind(c.name), c.kind) << c.name;
+}
+
+TEST(SelectPlaces, LeavesNothingOutWithinTheLimit)
+{
+    std::vector<Place> places{place("A End", 400, 300), place("B End", 400, 300)};
+    auto stats = tools::selectPlaces(places, 2);
+    EXPECT_EQ(places.size(), 2u);
+    EXPECT_EQ(stats.hamlets, 0);
+}
+
+TEST(SelectPlaces, LeavesOutWaterwaysThenTheNearestHamletsThenOthers)
+{
+    auto build = [] {
+        return std::vector<Place>{
+            place("Ashby", 400, 300),     place("Ashby Canal", 450, 350), // far from all, but a waterway
+            place("Ashby Green", 400, 300),                               // shares a square
+            place("Ashby End", 401, 300),                                 // 1 km away
+            place("Far End", 430, 330),                                   // alone
+            place("Blackfordby", 401, 301),                               // 1.4 km from Ashby
+            place("Town", 400, 301, tools::kTypeTown, tools::Origin::EnglandListGeoNamesPosition),
+            place("Crowded End", 401, 301),
+        };
+    };
+    struct Case {
+        std::size_t limit;
+        std::vector<std::string> left;
+        int waterways, hamlets, others;
+    };
+    const Case cases[] = {
+        {7, {"Ashby", "Ashby Green", "Ashby End", "Far End", "Blackfordby", "Town", "Crowded End"}, 1, 0, 0},
+        // Hamlets sharing a square with a kept place go first (equally crowded: in name order) ...
+        {6, {"Ashby", "Ashby End", "Far End", "Blackfordby", "Town", "Crowded End"}, 1, 1, 0},
+        {5, {"Ashby", "Ashby End", "Far End", "Blackfordby", "Town"}, 1, 2, 0},
+        // ... then those 1 km from one.
+        {4, {"Ashby", "Far End", "Blackfordby", "Town"}, 1, 3, 0},
+        // Other names near a kept place go before a hamlet more than 20 km from every other place.
+        {3, {"Far End", "Blackfordby", "Town"}, 1, 3, 1},
+        {2, {"Far End", "Town"}, 1, 3, 2},
+        {1, {"Town"}, 1, 4, 2},
+    };
+    for (const auto& c : cases) {
+        auto places = build();
+        auto stats = tools::selectPlaces(places, c.limit);
+        EXPECT_EQ(namesOf(places), c.left) << "limit " << c.limit;
+        EXPECT_EQ(stats.waterways, c.waterways) << "limit " << c.limit;
+        EXPECT_EQ(stats.hamlets, c.hamlets) << "limit " << c.limit;
+        EXPECT_EQ(stats.others, c.others) << "limit " << c.limit;
+    }
+}
+
+TEST(SelectPlaces, LeavesOutTheMostCrowdedFirst)
+{
+    std::vector<Place> places{place("Alpha", 100, 100), place("A End", 100, 100), place("Zed", 200, 200),
+                              place("Zed Two", 201, 200), place("Zed Three", 200, 201), place("Z End", 200, 200)};
+    tools::selectPlaces(places, 5);
+    EXPECT_EQ(namesOf(places), (std::vector<std::string>{"Alpha", "A End", "Zed", "Zed Two", "Zed Three"}));
+}
+
+TEST(SelectPlaces, NeverLeavesOutGeoNamesPlacesOrOtherCountries)
+{
+    std::vector<Place> places{place("Kept Town", 400, 300, tools::kTypeTown, tools::Origin::EnglandListGeoNamesPosition),
+                              place("Welsh Green", 300, 300, tools::kTypeVillage, tools::Origin::GeoNames),
+                              place("Hamlet End", 400, 300)};
+    EXPECT_THROW(tools::selectPlaces(places, 1), tools::SourceError);
+    auto stats = tools::selectPlaces(places, 2);
+    EXPECT_EQ(namesOf(places), (std::vector<std::string>{"Kept Town", "Welsh Green"}));
+    EXPECT_DOUBLE_EQ(stats.farthestKm, 0.0);
+}
+
+TEST(SelectPlaces, ReportsHowFarTheFarthestPlaceLeftOutLiesFromOneKept)
+{
+    std::vector<Place> places{place("Ashby", 400, 300), place("Near End", 403, 304)};
+    auto stats = tools::selectPlaces(places, 1);
+    EXPECT_EQ(namesOf(places), (std::vector<std::string>{"Ashby"}));
+    EXPECT_DOUBLE_EQ(stats.farthestKm, 5.0);
+}
+
+TEST(SelectPlaces, IrishAndBritishGridsAreNeverNeighbours)
+{
+    Place irish = place("Irish Village", 400, 300, tools::kTypeVillage, tools::Origin::GeoNames);
+    irish.irishGrid = true;
+    std::vector<Place> places{irish, place("Lone End", 400, 300), place("Other End", 410, 300), place("Other", 410, 300)};
+    tools::selectPlaces(places, 3);
+    // "Lone End" has no British neighbour in its square, "Other End" has one: that one goes.
+    EXPECT_EQ(namesOf(places), (std::vector<std::string>{"Irish Village", "Lone End", "Other"}));
+}
+
+} // namespace

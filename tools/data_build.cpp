@@ -1,0 +1,85 @@
+#include "data_build.h"
+
+#include "build_report.h"
+#include "county_corrections.h"
+#include "county_list.h"
+#include "map_files.h"
+#include "maps/map_list_conversion.h"
+#include "parish_file.h"
+#include "place_merge.h"
+#include "place_selection.h"
+#include "plot_files.h"
+#include "source_places.h"
+#include "text/io_error.h"
+#include "text/text_file.h"
+
+#include <system_error>
+
+namespace tools {
+namespace {
+
+constexpr const char* kMapListSource = "Maplist_LR.txt";
+constexpr const char* kGbCoastSource = "gb_coast_mainland_bng_km.txt";
+constexpr const char* kIrlCoastSource = "irl_coast_island_ig_km.txt";
+constexpr const char* kGbTownsSource = "gb_reference_towns.txt";
+constexpr const char* kIrlTownsSource = "irl_reference_towns.txt";
+
+std::string readSource(const std::filesystem::path& dir, std::string_view name)
+{
+    try {
+        return text::readFile(dir / std::string(name));
+    } catch (const text::IoError& e) {
+        throw text::IoError(std::string(name) + ": " + e.what());
+    }
+}
+
+} // namespace
+
+std::vector<std::string> sourceFileNames()
+{
+    return {std::string(kEnglandListFile), std::string(kGeoNamesFile), kMapListSource, kGbCoastSource,
+            kIrlCoastSource, kGbTownsSource, kIrlTownsSource};
+}
+
+BuiltData buildData(const std::filesystem::path& sourceDir)
+{
+    BuildFacts facts;
+    SourceRows englandList = readEnglandList(readSource(sourceDir, kEnglandListFile));
+    SourceRows geoNames = readGeoNames(readSource(sourceDir, kGeoNamesFile));
+    facts.noteSources(englandList, geoNames);
+
+    std::vector<Place> places = mergeSources(englandList.places, geoNames.places, facts.merge);
+    facts.counties = correctCounties(places, geoNames.places);
+    facts.selection = selectPlaces(places, kMaxShippedRecords - 1);
+    std::vector<records::ParishRecord> records = parishRecords(places);
+    facts.notePlaces(places);
+
+    BuiltData data;
+    data.files.push_back({"Parishes.Dat", fileBytes(records)});
+    data.files.push_back({"County.txt", countyListText(records)});
+    std::string mapList = mapListText(readSource(sourceDir, kMapListSource), kMapListSource, facts.badLines);
+    data.files.push_back({"Maplist.txt", mapList});
+    data.files.push_back({"MapList.Dat", maps::convertMapList(mapList)});
+    data.files.push_back(
+        {"UKCoast.Txt", coastlineFile(readSource(sourceDir, kGbCoastSource), kGbCoastSource, false, facts.badLines)});
+    data.files.push_back({"IRLCoast.Txt",
+                          coastlineFile(readSource(sourceDir, kIrlCoastSource), kIrlCoastSource, true, facts.badLines)});
+    data.files.push_back(
+        {"UKLocs.Txt", placeFile(readSource(sourceDir, kGbTownsSource), kGbTownsSource, false, facts.badLines)});
+    data.files.push_back(
+        {"IRLLocs.Txt", placeFile(readSource(sourceDir, kIrlTownsSource), kIrlTownsSource, true, facts.badLines)});
+    data.report = facts.report(data.files);
+    return data;
+}
+
+void writeBuiltFiles(const BuiltData& data, const std::filesystem::path& outputDir)
+{
+    std::error_code ec;
+    std::filesystem::create_directories(outputDir, ec);
+    if (ec)
+        throw text::IoError(outputDir.string() + ": " + ec.message());
+    for (const BuiltFile& file : data.files)
+        text::writeFileWhole(outputDir / file.name, file.bytes);
+}
+
+} // namespace tools
