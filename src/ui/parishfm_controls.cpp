@@ -195,54 +195,54 @@ ParishfmControls buildParishfmControls(QWidget& client)
     ParishfmControls controls;
     std::map<std::string_view, QWidget*> byName;
 
-    for (const ControlSpec& spec : kParishfmControls) {
+    for (const ControlSpec& entry : kParishfmControls) {
         QWidget* widget = nullptr;
-        switch (spec.kind) {
-        case K::Label: widget = new QLabel(withoutAccelerators(spec.caption)); break;
-        case K::GroupBox: widget = new QGroupBox(toQt(spec.caption)); break;
+        switch (entry.kind) {
+        case K::Label: widget = new QLabel(withoutAccelerators(entry.caption)); break;
+        case K::GroupBox: widget = new QGroupBox(toQt(entry.caption)); break;
         case K::Button: {
-            auto* button = new QPushButton(toQt(spec.caption));
+            auto* button = new QPushButton(toQt(entry.caption));
             button->setAutoDefault(false);
-            controls.buttons.emplace_back(spec.name, button);
+            controls.buttons.emplace_back(entry.name, button);
             widget = button;
             break;
         }
         case K::RadioButton: {
-            auto* radio = new QRadioButton(toQt(spec.caption));
-            (spec.name == "AnyRb" ? controls.AnyRb : controls.StartRb) = radio;
+            auto* radio = new QRadioButton(toQt(entry.caption));
+            (entry.name == "AnyRb" ? controls.AnyRb : controls.StartRb) = radio;
             widget = radio;
             break;
         }
-        case K::ComboBox: widget = controls.TarPar = makeComboBox(spec.caption); break;
+        case K::ComboBox: widget = controls.TarPar = makeComboBox(entry.caption); break;
         case K::Edit:
         case K::ReadOnlyEdit: {
-            auto* edit = makeEdit(spec.kind == K::ReadOnlyEdit);
-            controls.edits.emplace_back(spec.name, edit);
-            if (spec.name == "Radius")
+            auto* edit = makeEdit(entry.kind == K::ReadOnlyEdit);
+            controls.edits.emplace_back(entry.name, edit);
+            if (entry.name == "Radius")
                 controls.Radius = edit;
             widget = edit;
             break;
         }
         case K::TextView: {
             auto* view = makeTextView();
-            controls.textViews.emplace_back(spec.name, view);
+            controls.textViews.emplace_back(entry.name, view);
             widget = view;
             break;
         }
         }
-        widget->setObjectName(toQt(spec.name));
-        widget->setParent(spec.parent.empty() ? &client : byName.at(spec.parent));
-        widget->setGeometry(spec.left, spec.top, spec.width, spec.height);
-        if (!spec.hint.empty()) {
-            widget->setToolTip(toQt(spec.hint));
+        widget->setObjectName(toQt(entry.name));
+        widget->setParent(entry.parent.empty() ? &client : byName.at(entry.parent));
+        widget->setGeometry(entry.left, entry.top, entry.width, entry.height);
+        if (!entry.hint.empty()) {
+            widget->setToolTip(toQt(entry.hint));
             widget->setToolTipDuration(kHintMilliseconds);
         }
-        applyLook(*widget, spec.look);
+        applyLook(*widget, entry.look);
         // Labels size themselves to their text, as their designer meant.
-        if (spec.kind == K::Label)
-            widget->resize(widget->sizeHint().width(), spec.height);
-        keepOutOfTabbing(*widget, spec.kind);
-        byName[spec.name] = widget;
+        if (entry.kind == K::Label)
+            widget->resize(widget->sizeHint().width(), entry.height);
+        keepOutOfTabbing(*widget, entry.kind);
+        byName[entry.name] = widget;
     }
 
     controls.StartRb->setChecked(true);
