@@ -31,13 +31,13 @@ struct AnswerMismatch {
 // \" \\ \t \r \n and \xHH for other control bytes.
 std::string quote(std::string_view cp1252);
 
-// The driver's printer: a page of 80 fixed-pitch characters a line, each 6
+// The driver's printer: a page of 95 fixed-pitch characters a line, each 6
 // units wide and 10 high; a printed line advances 12 units and an empty one
 // 10, on a page 792 units high, so 65 full lines make a page. Every printed
 // line, new page and job is written to the transcript.
 class ScriptPrinter : public reports::PrinterDevice {
 public:
-    static constexpr int kCharWidth = 6, kCharHeight = 10, kPageWidth = 80 * kCharWidth, kPageHeight = 792;
+    static constexpr int kCharWidth = 6, kCharHeight = 10, kPageWidth = 95 * kCharWidth, kPageHeight = 792;
 
     explicit ScriptPrinter(std::function<void(std::string_view)> event) : event_(std::move(event)) {}
     void begin(const std::string& title) override;
