@@ -33,6 +33,8 @@ void ParListFm::show()
     view.visible = true;
     ports_.platform.showForm(kFormName);
     run(&ParListFm::FormShow);
+    if (viewChanged)
+        viewChanged();
 }
 
 void ParListFm::hide()
@@ -40,6 +42,8 @@ void ParListFm::hide()
     view.visible = false;
     view.richEditFocused = false;
     ports_.platform.hideForm(kFormName);
+    if (viewChanged)
+        viewChanged();
 }
 
 void ParListFm::FormShow()

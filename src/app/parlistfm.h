@@ -30,6 +30,9 @@ public:
     ParListFm(Ports ports, std::filesystem::path workingDirectory);
 
     ParListFmView view;
+    // Called after the window is shown or hidden by a command, so that the
+    // window's widgets can show the new state.
+    std::function<void()> viewChanged;
 
     // Shows the window as the other windows' commands do: from hidden it
     // loads the report (FormShow); already on screen it only comes to the front.
