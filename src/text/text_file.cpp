@@ -14,15 +14,17 @@ std::vector<std::string> splitLines(std::string_view content)
         content = content.substr(0, nul);
     std::vector<std::string> lines;
     std::size_t start = 0;
-    while (start < content.size()) {
-        std::size_t end = content.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) {
-            lines.emplace_back(content.substr(start));
-            break;
-        }
+    const std::size_t size = content.size();
+    while (start < size) {
+        // A plain loop: find_first_of calls memchr once for every character.
+        std::size_t end = start;
+        while (end < size && content[end] != '\r' && content[end] != '\n')
+            ++end;
         lines.emplace_back(content.substr(start, end - start));
+        if (end == size)
+            break;
         start = end + 1;
-        if (content[end] == '\r' && start < content.size() && content[start] == '\n')
+        if (content[end] == '\r' && start < size && content[start] == '\n')
             ++start;
     }
     return lines;
