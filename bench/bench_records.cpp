@@ -7,6 +7,7 @@
 #include "ratio_report.h"
 #include "records/count_records.h"
 #include "records/data_file.h"
+#include "text/text_file.h"
 
 #include <benchmark/benchmark.h>
 
@@ -125,6 +126,74 @@ void RadiusSearch(benchmark::State& state)
     state.counters["hits"] = std::stod(core.view.Hits);
 }
 
+// The county list of one county (an eighth of the file): the whole command,
+// ParList.txt written and loaded into the viewer.
+void CountyList(benchmark::State& state)
+{
+    StartedCore started;
+    app::Parishfm& core = started.core;
+    for (auto _ : state) {
+        core.view.TarPar = "lin";
+        started.person.answers().push_back({driver::Answer::Kind::Yes, {}});
+        core.SelectedCounty1Click();
+        core.parListFm().CloseClick(); // so the next report is loaded again
+    }
+    if (core.view.Hits == "0")
+        state.SkipWithError("the list is empty");
+    state.counters["listed"] = std::stod(core.view.Hits);
+}
+
+// Names containing a text found in about one in ten of them.
+void SearchStringList(benchmark::State& state)
+{
+    StartedCore started;
+    app::Parishfm& core = started.core;
+    for (auto _ : state) {
+        core.view.TarPar = "ton";
+        started.person.answers().push_back({driver::Answer::Kind::Yes, {}});
+        core.ParishesmatchingSearchString1Click();
+        core.parListFm().CloseClick();
+    }
+    state.counters["listed"] = std::stod(core.view.Hits);
+}
+
+// A radius report of 1000 hit lines, in a folder of its own.
+std::filesystem::path radiusReportFolder()
+{
+    std::filesystem::path folder = generated->folder() / "csv";
+    std::filesystem::create_directories(folder);
+    std::string report = "      Steeplewatcher Report\r\n";
+    for (int i = 1; i < 9; ++i)
+        report += "   heading line\r\n";
+    for (int i = 0; i < 1000; ++i) {
+        std::string name = "Parish " + std::to_string(i);
+        report += "   " + name + std::string(46 - name.size(), ' ') + "P LEI ENG SK3516  12.3 North by North East\r\n";
+    }
+    text::writeFileWhole(folder / "ParList.txt", report, text::Sync::Lazy);
+    return folder;
+}
+
+// The baseline of the conversion: reading its input.
+void ReportRead(benchmark::State& state)
+{
+    std::filesystem::path folder = radiusReportFolder();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(text::readFile(folder / "ParList.txt"));
+}
+
+// "Create a CSV File" on that report: read, converted, ParList.csv written whole.
+void CsvOfRadiusReport(benchmark::State& state)
+{
+    std::filesystem::path folder = radiusReportFolder();
+    std::ostream nowhere{nullptr};
+    driver::ScriptPorts person{nowhere};
+    app::ParListFm viewer(person.ports(), folder);
+    for (auto _ : state)
+        viewer.CSVOUTPUTClick();
+    if (text::splitLines(text::readFile(folder / "ParList.csv")).size() != 1000)
+        state.SkipWithError("wrong number of CSV lines");
+}
+
 BENCHMARK(BareRead)->Unit(benchmark::kMicrosecond);
 BENCHMARK(SequentialRead)->Unit(benchmark::kMicrosecond);
 BENCHMARK(CountRecords)->Unit(benchmark::kMicrosecond);
@@ -132,6 +201,10 @@ BENCHMARK(DisplayRefresh)->Unit(benchmark::kMicrosecond);
 BENCHMARK(GoLast)->Unit(benchmark::kMicrosecond);
 BENCHMARK(FindFirstNoMatch)->Unit(benchmark::kMicrosecond);
 BENCHMARK(RadiusSearch)->Unit(benchmark::kMicrosecond);
+BENCHMARK(CountyList)->Unit(benchmark::kMicrosecond);
+BENCHMARK(SearchStringList)->Unit(benchmark::kMicrosecond);
+BENCHMARK(ReportRead)->Unit(benchmark::kMicrosecond);
+BENCHMARK(CsvOfRadiusReport)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
@@ -155,7 +228,10 @@ int main(int argc, char** argv)
                         {{"SequentialRead", bench::Goal::Kind::AtMostTimesBaseline, 3},
                          {"DisplayRefresh", bench::Goal::Kind::UnderMicroseconds, 50},
                          {"FindFirstNoMatch", bench::Goal::Kind::AtMostTimesBaseline, 1.5, "SequentialRead"},
-                         {"RadiusSearch", bench::Goal::Kind::AtMostTimesBaseline, 2, "SequentialRead"}});
+                         {"RadiusSearch", bench::Goal::Kind::AtMostTimesBaseline, 2, "SequentialRead"},
+                         {"CountyList", bench::Goal::Kind::AtMostTimesBaseline, 2, "SequentialRead"},
+                         {"SearchStringList", bench::Goal::Kind::AtMostTimesBaseline, 2, "SequentialRead"},
+                         {"CsvOfRadiusReport", bench::Goal::Kind::AtMostTimesBaseline, 2, "ReportRead"}});
     generated = nullptr;
     return reporter.anyError() ? 1 : 0;
 }

@@ -2,6 +2,7 @@
 #include "app/forms.h"
 #include "app/messages.h"
 #include "ui/parishfm_window.h"
+#include "ui/parlistfm_window.h"
 #include "ui/qt_text.h"
 #include "ui/shell_forms.h"
 
@@ -26,7 +27,9 @@ int main(int argc, char* argv[])
     auto mainWindow = std::make_unique<ui::TParishfm>(workingDirectory);
     std::vector<std::unique_ptr<QWidget>> others;
     for (const app::FormInfo& form : app::kForms)
-        if (form.name != "Parishfm")
+        if (form.name == "ParListFm")
+            others.push_back(std::make_unique<ui::TParListFm>(mainWindow->core().parListFm()));
+        else if (form.name != "Parishfm")
             others.push_back(ui::createForm(form.name));
 
     // Without its data file the program has said so and ends, asking nothing.

@@ -165,7 +165,7 @@ void Parishfm::ListParishesWithinRadius()
         readRecord(current_);
     view.Progress = "Done";
     moveFocus(Focus::TarPar);
-    ports_.platform.showForm("ParListFm");
+    parList_.show();
 }
 
 } // namespace app

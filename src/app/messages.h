@@ -26,4 +26,11 @@ inline constexpr std::string_view kBadEasting = "Error Parish 2 East: ";
 inline constexpr std::string_view kBadNorthing = "Error Parish 2 North: ";
 inline constexpr std::string_view kMaxHits = "Program Terminated with Maximum 1000 Matches";
 
+inline constexpr std::string_view kNoReportFile =
+    "Cannot Find data file \"ParList.txt\". Re-Run Parishes within a Radius";
+inline constexpr std::string_view kUnknownReport = "Sorry, could NOT determine the type of Report";
+inline constexpr std::string_view kCountyListQuestion = "Are you sure that you want to CREATE A County Parish List for ";
+inline constexpr std::string_view kCountyNotThree = "Target County MUST be exactly 3 Characters long";
+inline constexpr std::string_view kSearchListQuestion = " Create a  Parish List matching the Search String - ";
+
 } // namespace app::msg

@@ -16,7 +16,7 @@ constexpr std::int32_t kPageStep = 6;
 } // namespace
 
 Parishfm::Parishfm(Ports ports, std::filesystem::path workingDirectory)
-    : ports_(ports), workingDirectory_(std::move(workingDirectory))
+    : ports_(ports), workingDirectory_(std::move(workingDirectory)), parList_(ports, workingDirectory_)
 {
 }
 
@@ -247,6 +247,9 @@ std::optional<Handler> findHandler(std::string_view control)
         {"ClearCurrentItem1", &Parishfm::ClearCurrentItem1Click},
         {"AddCurrentRecord1", &Parishfm::AddCurrentRecord1Click},
         {"AddCurrentRecordName1", &Parishfm::AddCurrentRecordName1Click},
+        {"SelectedCounty1", &Parishfm::SelectedCounty1Click},
+        {"ParishesmatchingSearchString1", &Parishfm::ParishesmatchingSearchString1Click},
+        {"PrintPreview2", &Parishfm::PrintPreview2Click},
     };
     for (const Entry& e : kHandlers)
         if (e.control == control)

@@ -3,6 +3,7 @@
 // record buffer, the texts of the boxes, and the handlers of the window's
 // events, menu items and buttons. No widget is involved.
 #include "app/parishfm_view.h"
+#include "app/parlistfm.h"
 #include "app/ports.h"
 #include "records/data_file.h"
 #include "records/parish_record.h"
@@ -50,6 +51,11 @@ public:
     void GroupofParishes1Click();
     void ListParishesWithinRadius();
 
+    // The list reports and the report viewer.
+    void SelectedCounty1Click();
+    void ParishesmatchingSearchString1Click();
+    void PrintPreview2Click();
+
     // Focus moves that carry behaviour: the search box losing the focus runs
     // TarParExit, whether a command or the person moves it.
     void moveFocus(Focus to);
@@ -83,6 +89,8 @@ public:
     std::int32_t recordCount() const { return count_; }
     const records::ParishRecord& recordBuffer() const { return buffer_; }
     records::DataFile& dataFile() { return file_; }
+    // The report viewer, which the main window's commands show.
+    ParListFm& parListFm() { return parList_; }
     // True once the program has been asked to end.
     bool ended() const { return ended_; }
 
@@ -95,6 +103,8 @@ private:
     void selectParish(std::string& description, std::string& osRef, std::string& east, std::string& north);
     void loadHistory();
     void saveHistory();
+    void writeReport(const std::string& report);
+    void finishListReport(std::int32_t listed);
 
     Ports ports_;
     std::filesystem::path workingDirectory_;
@@ -105,6 +115,7 @@ private:
     bool ended_ = false;
     // The history is saved only when it was loaded, so a failed start never empties the file.
     bool historyLoaded_ = false;
+    ParListFm parList_;
 };
 
 // The handler of a button or menu item by control name, or nothing when that

@@ -2,6 +2,8 @@
 // The core never shows anything itself: it talks to the person through these
 // ports, which the Qt windows implement and the tests and the driver fake.
 // Every text is cp1252 bytes.
+#include "reports/text_printer.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -27,6 +29,8 @@ public:
                                                 const std::string& defaultText) = 0;
     // The general error box: stop icon, OK, the text as given.
     virtual void errorBox(const std::string& text) = 0;
+    // The system's print dialog; true when the person confirms printing.
+    virtual bool printDialog() = 0;
 };
 
 class Feedback {
@@ -48,6 +52,8 @@ public:
     // it; one already on screen comes to the front.
     virtual void showForm(std::string_view form) = 0;
     virtual void hideForm(std::string_view form) = 0;
+    // The printer chosen in the last print dialog.
+    virtual reports::PrinterDevice& printer() = 0;
 };
 
 struct Ports {

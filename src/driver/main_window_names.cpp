@@ -30,6 +30,14 @@ std::string mainWindowControl(std::string_view scriptName)
     return std::string(scriptName.substr(dot + 1));
 }
 
+std::optional<std::string> parListControl(std::string_view scriptName)
+{
+    constexpr std::string_view kPrefix = "ParListFm.";
+    if (scriptName.substr(0, kPrefix.size()) != kPrefix)
+        return std::nullopt;
+    return std::string(scriptName.substr(kPrefix.size()));
+}
+
 void requireMainWindow(std::string_view formName)
 {
     if (formName == kMainWindow)

@@ -1,5 +1,6 @@
 #pragma once
 // What a name in a script stands for on the program's windows.
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -9,6 +10,10 @@ namespace driver {
 // "Parishfm.Memo1" both give "Memo1". Throws ScriptError (line 0) for a
 // control of another window, none of which the driver can show yet.
 std::string mainWindowControl(std::string_view scriptName);
+
+// The control of the report viewer that a script name means: "ParListFm.Scale"
+// gives "Scale"; nothing for a name of another window.
+std::optional<std::string> parListControl(std::string_view scriptName);
 
 // The window that a form name means, for `key FORM KEY`; throws ScriptError
 // (line 0) for an unknown window or one the driver cannot show yet.

@@ -128,6 +128,30 @@ std::optional<std::string> ScriptPorts::inputBox(const std::string& title, const
 
 void ScriptPorts::errorBox(const std::string& text) { event("error " + quote(text)); }
 
+bool ScriptPorts::printDialog()
+{
+    std::string line = "print-dialog -> ";
+    if (answers_.empty()) {
+        event(line + "unanswered");
+        throw Unanswered{};
+    }
+    Answer a = answers_.front();
+    if (a.kind != Answer::Kind::OK && a.kind != Answer::Kind::Cancel)
+        throw AnswerMismatch{"the answer " + std::string(kindName(a.kind))
+                             + " does not fit the print dialog (OK or Cancel)"};
+    answers_.pop_front();
+    event(line + std::string(kindName(a.kind)));
+    return a.kind == Answer::Kind::OK;
+}
+
 void ScriptPorts::beep() { event("beep"); }
+
+void ScriptPrinter::begin(const std::string& title) { event_("print " + quote(title)); }
+
+void ScriptPrinter::drawLine(int, int, std::string_view text) { event_("print-line " + quote(text)); }
+
+void ScriptPrinter::newPage() { event_("print-page"); }
+
+void ScriptPrinter::end() { event_("print-end"); }
 
 } // namespace driver

@@ -5,6 +5,7 @@
 #include "app/ports.h"
 
 #include <deque>
+#include <functional>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -30,6 +31,30 @@ struct AnswerMismatch {
 // \" \\ \t \r \n and \xHH for other control bytes.
 std::string quote(std::string_view cp1252);
 
+// The driver's printer: a page of 95 fixed-pitch characters a line, each 6
+// units wide and 10 high; a printed line advances 12 units and an empty one
+// 10, on a page 792 units high, so 65 full lines make a page. Every printed
+// line, new page and job is written to the transcript.
+class ScriptPrinter : public reports::PrinterDevice {
+public:
+    static constexpr int kCharWidth = 6, kCharHeight = 10, kPageWidth = 95 * kCharWidth, kPageHeight = 792;
+
+    explicit ScriptPrinter(std::function<void(std::string_view)> event) : event_(std::move(event)) {}
+    void begin(const std::string& title) override;
+    void setFont(const std::string&, int) override {}
+    int pageWidth() override { return kPageWidth; }
+    int pageHeight() override { return kPageHeight; }
+    int textWidth(std::string_view text) override { return static_cast<int>(text.size()) * kCharWidth; }
+    int textHeight(std::string_view) override { return kCharHeight; }
+    int charHeight() override { return kCharHeight; }
+    void drawLine(int x, int y, std::string_view text) override;
+    void newPage() override;
+    void end() override;
+
+private:
+    std::function<void(std::string_view)> event_;
+};
+
 class ScriptPorts : public app::Dialogs, public app::Feedback, public app::Platform {
 public:
     explicit ScriptPorts(std::ostream& transcript);
@@ -49,6 +74,8 @@ public:
     std::optional<std::string> inputBox(const std::string& title, const std::string& prompt,
                                         const std::string& defaultText) override;
     void errorBox(const std::string& text) override;
+    // Takes a queued OK or Cancel: `print-dialog -> OK`.
+    bool printDialog() override;
 
     void beep() override;
     void setBusy(bool) override {}
@@ -57,6 +84,7 @@ public:
     void quit() override { quitRequested_ = true; }
     void showForm(std::string_view form) override { event("show " + std::string(form)); }
     void hideForm(std::string_view form) override { event("hide " + std::string(form)); }
+    reports::PrinterDevice& printer() override { return printer_; }
 
 private:
     // Takes the next answer for a two-button box; true for the first button.
@@ -65,6 +93,7 @@ private:
     std::ostream& out_;
     std::deque<Answer> answers_;
     bool quitRequested_ = false;
+    ScriptPrinter printer_{[this](std::string_view line) { event(line); }};
 };
 
 } // namespace driver

@@ -24,6 +24,14 @@ std::optional<app::Focus> focusOf(std::string_view control)
     return std::nullopt;
 }
 
+// Every control of the report viewer, its labels and panel included.
+bool isParListControl(std::string_view control)
+{
+    static constexpr std::string_view kOthers[] = {"Panel1", "Label1", "Label2", "Label3", "RichEdit1", "Scale",
+                                                   "CheckBox1"};
+    return app::isParListButton(control) || std::ranges::find(kOthers, control) != std::end(kOthers);
+}
+
 std::string where(int line) { return line > 0 ? "line " + std::to_string(line) : std::string("start"); }
 
 } // namespace
@@ -66,6 +74,13 @@ bool ScriptRunner::isControl(const std::string& name)
 
 void ScriptRunner::operator()(const SetText& c)
 {
+    if (auto control = parListControl(c.control)) {
+        std::string* box = app::parListTextBox(viewer().view, *control);
+        if (!box)
+            fail(isParListControl(*control) ? c.control + " is not an edit box" : "unknown control " + c.control);
+        *box = c.text;
+        return;
+    }
     std::string name = mainWindowControl(c.control);
     // Read-only boxes may be set too, so a script can state a situation
     // (a 1st parish's easting, say) directly.
@@ -80,6 +95,16 @@ void ScriptRunner::operator()(const SetText& c)
 
 void ScriptRunner::operator()(const Click& c)
 {
+    if (auto control = parListControl(c.name)) {
+        if (auto handler = app::findParListHandler(*control)) {
+            viewer().run(*handler);
+            return;
+        }
+        if (app::isParListButton(*control))
+            fail(c.name + " is not available");
+        fail(isParListControl(*control) ? c.name + " is not a button or menu item"
+                                        : "unknown button or menu item " + c.name);
+    }
     std::string name = mainWindowControl(c.name);
     if (auto handler = app::findHandler(name)) {
         core_.run(*handler);
@@ -119,6 +144,14 @@ void ScriptRunner::operator()(const LeaveControl& c)
 
 void ScriptRunner::operator()(const Check& c)
 {
+    if (auto control = parListControl(c.control)) {
+        bool* box = app::parListCheckBox(viewer().view, *control);
+        if (!box)
+            fail(isParListControl(*control) ? c.control + " is not a radio button or check box"
+                                            : "unknown control " + c.control);
+        *box = c.on;
+        return;
+    }
     std::string name = mainWindowControl(c.control);
     if (!app::checkBox(core_.view, name))
         fail(isControl(name) ? name + " is not a radio button or check box" : "unknown control " + c.control);
@@ -160,6 +193,14 @@ void ScriptRunner::operator()(const Dump& c)
     // Every name is checked before anything is printed.
     std::vector<std::string> names;
     for (const std::string& scriptName : c.controls) {
+        if (auto control = parListControl(scriptName)) {
+            app::ParListFmView& v = viewer().view;
+            if (!app::parListTextBox(v, *control) && !app::parListLinesBox(v, *control)
+                && !app::parListCheckBox(v, *control))
+                fail(isParListControl(*control) ? scriptName + " has no text to dump" : "unknown control " + scriptName);
+            names.push_back(scriptName);
+            continue;
+        }
         std::string name = mainWindowControl(scriptName);
         if (!app::textBox(core_.view, name) && !app::linesBox(core_.view, name) && !app::checkBox(core_.view, name))
             fail(isControl(name) ? name + " has no text to dump" : "unknown control " + scriptName);
@@ -171,6 +212,17 @@ void ScriptRunner::operator()(const Dump& c)
 
 void ScriptRunner::dumpOne(const std::string& scriptName, const std::string& control)
 {
+    if (auto viewerControl = parListControl(scriptName)) {
+        app::ParListFmView& v = viewer().view;
+        if (const std::string* text = app::parListTextBox(v, *viewerControl))
+            ports_.event(scriptName + " = " + quote(*text));
+        else if (const auto* lines = app::parListLinesBox(v, *viewerControl))
+            for (std::size_t i = 0; i < lines->size(); ++i)
+                ports_.event(scriptName + "[" + std::to_string(i) + "] = " + quote((*lines)[i]));
+        else if (const bool* on = app::parListCheckBox(v, *viewerControl))
+            ports_.event(scriptName + (*on ? " = on" : " = off"));
+        return;
+    }
     if (const std::string* text = app::textBox(core_.view, control)) {
         ports_.event(scriptName + " = " + quote(*text));
     } else if (const std::vector<std::string>* lines = app::linesBox(core_.view, control)) {

@@ -48,6 +48,7 @@ private:
     // True for any control of the main window a person can reach.
     bool isControl(const std::string& name);
     void dumpOne(const std::string& scriptName, const std::string& control);
+    app::ParListFm& viewer() { return core_.parListFm(); }
 
     app::Parishfm& core_;
     ScriptPorts& ports_;

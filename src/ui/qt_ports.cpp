@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
 
 namespace ui {
 namespace {
@@ -103,6 +104,15 @@ QWidget* topLevelForm(std::string_view form)
 }
 
 } // namespace
+
+bool QtDialogs::printDialog()
+{
+    if (!printer_)
+        return false;
+    QPrintDialog dialog(printer_, parent_);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
+    return dialog.exec() == QDialog::Accepted;
+}
 
 void QtPlatform::showForm(std::string_view form)
 {

@@ -2,6 +2,7 @@
 // The core's ports as a person on the desktop meets them: message boxes, the
 // input box, the system beep, the hourglass and the end of the program.
 #include "app/ports.h"
+#include "ui/qt_printer.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -23,9 +24,13 @@ public:
     std::optional<std::string> inputBox(const std::string& title, const std::string& prompt,
                                         const std::string& defaultText) override;
     void errorBox(const std::string& text) override;
+    // QPrintDialog on the printer the text printer then prints on.
+    bool printDialog() override;
+    void setPrinter(QPrinter* printer) { printer_ = printer; }
 
 private:
     QPointer<QWidget> parent_;
+    QPrinter* printer_ = nullptr;
 };
 
 // Beep and hourglass. Repainting a box mid-command is the main window's own
@@ -44,6 +49,13 @@ public:
     // The program's top-level window of that object name.
     void showForm(std::string_view form) override;
     void hideForm(std::string_view form) override;
+    reports::PrinterDevice& printer() override { return device_; }
+    // The printer that printDialog sets up.
+    QPrinter& qprinter() { return printer_; }
+
+private:
+    QPrinter printer_{QPrinter::HighResolution};
+    QtPrinterDevice device_{printer_};
 };
 
 } // namespace ui
@@ -52,7 +64,7 @@ namespace ui {
 
 // The three together, as the program itself uses them.
 struct QtPorts {
-    explicit QtPorts(QWidget* dialogParent) : dialogs(dialogParent) {}
+    explicit QtPorts(QWidget* dialogParent) : dialogs(dialogParent) { dialogs.setPrinter(&platform.qprinter()); }
     QtDialogs dialogs;
     QtFeedback feedback;
     QtPlatform platform;

@@ -14,7 +14,6 @@ void shape(QWidget& window, const char* name, const char* caption)
 
 } // namespace
 
-TParListFm::TParListFm(QWidget* parent) : QWidget(parent, Qt::Window) { shape(*this, "ParListFm", "ParListFm"); }
 TAboutBox::TAboutBox(QWidget* parent) : QWidget(parent, Qt::Window) { shape(*this, "AboutBox", "About"); }
 TReadMefm::TReadMefm(QWidget* parent) : QWidget(parent, Qt::Window) { shape(*this, "ReadMefm", "Read Me"); }
 TLicencefm::TLicencefm(QWidget* parent) : QWidget(parent, Qt::Window) { shape(*this, "Licencefm", "Licence Agreement"); }
@@ -33,7 +32,6 @@ std::unique_ptr<QWidget> createForm(std::string_view formName)
         std::function<std::unique_ptr<QWidget>()> create;
     };
     static const Entry kFactories[] = {
-        {"ParListFm", [] { return std::make_unique<TParListFm>(); }},
         {"AboutBox", [] { return std::make_unique<TAboutBox>(); }},
         {"ReadMefm", [] { return std::make_unique<TReadMefm>(); }},
         {"Licencefm", [] { return std::make_unique<TLicencefm>(); }},

@@ -8,12 +8,6 @@
 
 namespace ui {
 
-class TParListFm : public QWidget {
-    Q_OBJECT
-public:
-    explicit TParListFm(QWidget* parent = nullptr);
-};
-
 class TAboutBox : public QWidget {
     Q_OBJECT
 public:
@@ -74,8 +68,8 @@ public:
     explicit TLocPlotfm(QWidget* parent = nullptr);
 };
 
-// The window of a form name other than the main window's, hidden; null for
-// an unknown name.
+// The window of a form name other than the main window's and the report
+// viewer's (which are made from their cores), hidden; null for other names.
 std::unique_ptr<QWidget> createForm(std::string_view formName);
 
 } // namespace ui

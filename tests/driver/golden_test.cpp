@@ -116,6 +116,21 @@ void aroundAshby(const TempDir& dir)
     testsupport::writeBytes(dir / "ParList.txt", "an earlier report\r\n");
 }
 
+// The version record and 1100 parishes close together, for the 1000-hit limit.
+void crowdedParishes(const TempDir& dir)
+{
+    auto records = testsupport::numberedParishes(1101);
+    records[0] = testsupport::versionRecord();
+    testsupport::writeDataFile(dir / "Parishes.Dat", records);
+}
+
+// Parishes around Ashby, and a report file that is no report.
+void notAReport(const TempDir& dir)
+{
+    aroundAshby(dir);
+    testsupport::writeBytes(dir / "ParList.txt", "short\r\nlines\r\n");
+}
+
 // ------------------------------------------------------------ cases
 
 struct GoldenCase {
@@ -150,6 +165,14 @@ const GoldenCase kCases[] = {
     {"distance", aroundAshby, 0},
     {"radius", aroundAshby, 0, false, {"ParList.txt", "PlotList.txt"}},
     {"radius_refused", aroundAshby, 0},
+    {"county_list", aroundAshby, 0, false, {"ParList.txt", "ParList.csv"}},
+    {"search_list", searchFile, 0, false, {"HistList.txt", "ParList.txt", "ParList.csv"}},
+    {"empty_list", emptyDataFile, 0, false, {"ParList.txt", "ParList.csv"}},
+    {"radius_csv", aroundAshby, 0, false, {"ParList.txt", "PlotList.txt", "ParList.csv"}},
+    {"radius_empty_csv", aroundAshby, 0, false, {"ParList.txt", "PlotList.txt", "ParList.csv"}},
+    {"radius_max_csv", crowdedParishes, 0, false, {"ParList.txt", "PlotList.txt", "ParList.csv"}},
+    {"viewer", aroundAshby, 2, false, {"ParList.txt"}},
+    {"unknown_report", notAReport, 0, false, {"ParList.csv"}},
 };
 
 // Every file of the folder with its bytes.

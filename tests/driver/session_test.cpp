@@ -48,7 +48,11 @@ TEST(Session, NamesThatCannotBeUsedStopTheScriptWithTheirLine)
         // The lines before a bad name have run; a dump prints nothing unless every name is good.
         {"state\ndump Progress Memo9\n", "state record 0 of 20\n", "line 2: unknown control Memo9\n", 2},
         {"dump FindFirst", "", "line 1: FindFirst has no text to dump\n", 2},
-        {"dump ParListFm.Memo1", "", "line 1: the window ParListFm is not available\n", 2},
+        {"dump ParListFm.Memo1", "", "line 1: unknown control ParListFm.Memo1\n", 2},
+        {"dump PlotFm.Memo1", "", "line 1: the window PlotFm is not available\n", 2},
+        {"dump ParListFm.Print", "", "line 1: ParListFm.Print has no text to dump\n", 2},
+        {"set ParListFm.RichEdit1 \"x\"", "", "line 1: ParListFm.RichEdit1 is not an edit box\n", 2},
+        {"check ParListFm.Scale on", "", "line 1: ParListFm.Scale is not a radio button or check box\n", 2},
         // A menu command whose work is not built yet (one of the last to come).
         {"click Parishfm.VerifyMapList1", "", "line 1: VerifyMapList1 is not available\n", 2},
         {"click File1", "", "line 1: File1 is a menu: click one of its items\n", 2},
@@ -56,7 +60,8 @@ TEST(Session, NamesThatCannotBeUsedStopTheScriptWithTheirLine)
         {"click Memo1", "", "line 1: Memo1 is not a button or menu item\n", 2},
         {"click Exit2", "", "line 1: unknown button or menu item Exit2\n", 2},
         {"click Nowhere.Exit1", "", "line 1: unknown button or menu item Nowhere.Exit1\n", 2},
-        {"click ParListFm.Print1", "", "line 1: the window ParListFm is not available\n", 2},
+        {"click ParListFm.Print1", "", "line 1: unknown button or menu item ParListFm.Print1\n", 2},
+        {"click ParListFm.Scale", "", "line 1: ParListFm.Scale is not a button or menu item\n", 2},
         // Only the search box and the radius box take typing.
         {"set Memo1 \"x\"", "", "line 1: Memo1 is not an edit box\n", 2},
         {"set FindFirst \"x\"", "", "line 1: FindFirst is not an edit box\n", 2},

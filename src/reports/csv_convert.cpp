@@ -1,0 +1,101 @@
+#include "csv_convert.h"
+
+#include "text/columns.h"
+
+#include <array>
+
+namespace reports {
+
+namespace {
+
+struct Cut {
+    std::size_t first, count;
+};
+
+struct Layout {
+    std::size_t width;           // lines are extended with blanks to this length
+    std::size_t headingLinesAfter; // lines skipped after the recognised one
+    std::array<Cut, 7> fields;
+};
+
+constexpr Layout kRadius{96, 8, {{{4, 45}, {50, 1}, {52, 3}, {56, 3}, {60, 6}, {66, 6}, {72, 20}}}};
+// Easting and northing keep their last three and four characters.
+constexpr Layout kList{83, 2, {{{7, 45}, {53, 1}, {55, 3}, {59, 3}, {63, 6}, {73, 3}, {79, 4}}}};
+
+const Layout& layoutOf(ReportKind kind) { return kind == ReportKind::Radius ? kRadius : kList; }
+
+// Columns 7 to 12 of a heading line name the kind of report.
+std::optional<ReportKind> kindOf(std::string_view line)
+{
+    if (line.size() < 12)
+        return std::nullopt;
+    std::string_view mark = line.substr(6, 6);
+    if (mark == "Steepl")
+        return ReportKind::Radius;
+    if (mark == "County" || mark == "Search")
+        return ReportKind::List;
+    return std::nullopt;
+}
+
+// Reads lines as a text file reader does: a line ends at CR LF, CR or LF,
+// and a read at the end gives an empty line.
+class LineReader {
+public:
+    explicit LineReader(std::string_view text) : rest_(text) {}
+    bool atEnd() const { return rest_.empty(); }
+    std::string_view next()
+    {
+        std::size_t end = rest_.find_first_of("\r\n");
+        std::string_view line = rest_.substr(0, end);
+        if (end == std::string_view::npos) {
+            rest_ = {};
+        } else {
+            std::size_t skip = (rest_[end] == '\r' && end + 1 < rest_.size() && rest_[end + 1] == '\n') ? 2 : 1;
+            rest_.remove_prefix(end + skip);
+        }
+        return line;
+    }
+
+private:
+    std::string_view rest_;
+};
+
+} // namespace
+
+std::string csvLine(std::string_view reportLine, ReportKind kind)
+{
+    const Layout& layout = layoutOf(kind);
+    std::string padded(reportLine);
+    if (padded.size() < layout.width)
+        padded.resize(layout.width, ' ');
+    std::string out;
+    out.reserve(120);
+    for (const Cut& cut : layout.fields) {
+        out += '"';
+        out += text::columns(padded, cut.first, cut.count);
+        out += "\",";
+    }
+    return out;
+}
+
+std::optional<std::string> reportToCsv(std::string_view reportText)
+{
+    LineReader in(reportText);
+    std::optional<ReportKind> kind;
+    while (!kind) {
+        if (in.atEnd())
+            return std::nullopt;
+        kind = kindOf(in.next());
+    }
+    for (std::size_t i = 0; i < layoutOf(*kind).headingLinesAfter; ++i)
+        in.next();
+    std::string out;
+    // At least one line is converted, even when the file ends after its heading.
+    do {
+        out += csvLine(in.next(), *kind);
+        out += "\r\n";
+    } while (!in.atEnd());
+    return out;
+}
+
+} // namespace reports

@@ -1,0 +1,114 @@
+#include "list_report.h"
+
+#include "text/ansi.h"
+#include "text/columns.h"
+
+#include <array>
+
+namespace reports {
+
+namespace {
+
+constexpr std::string_view kEol = "\r\n";
+constexpr std::string_view kIndent = "      ";
+constexpr std::int32_t kProgressStep = 1000;
+constexpr std::size_t kKeyLength = 45;
+
+void addLine(std::string& out, std::string_view line)
+{
+    out += line;
+    out += kEol;
+}
+
+// Runs the scan shared by both reports: lists every record that wanted accepts.
+template <class Wanted>
+std::int32_t scan(records::DataFile& file, std::int32_t& position, records::ParishRecord& buffer,
+                  ListProgress& progress, std::string& out, Wanted wanted)
+{
+    std::int32_t read = 0, listed = 0;
+    for (position = 0; !file.atEnd(position); ++position) {
+        file.read(position, buffer);
+        ++read;
+        if (wanted(buffer)) {
+            out += listLine(buffer);
+            out += kEol;
+            ++listed;
+        }
+        if (read % kProgressStep == 0)
+            progress.progress(read, listed);
+    }
+    return listed;
+}
+
+} // namespace
+
+std::string listLine(const records::ParishRecord& record)
+{
+    using records::Field;
+    std::string line(kIndent);
+    line.reserve(90);
+    line += record.name();
+    line += ' ';
+    if (line.size() < kIndent.size() + 46)
+        line.resize(kIndent.size() + 46, ' ');
+    for (Field f : {Field::Type, Field::County, Field::Country, Field::OSRef, Field::Easting, Field::Northing}) {
+        line += record.get(f);
+        line += ' ';
+    }
+    return line;
+}
+
+ListOutcome listCounty(records::DataFile& file, std::int32_t& position, records::ParishRecord& buffer,
+                       std::string_view county, ListProgress& progress)
+{
+    ListOutcome out;
+    std::string& r = out.report;
+    addLine(r, " ");
+    addLine(r, std::string(kIndent) + "County of " + std::string(county) + " - List of Parishes.");
+    addLine(r, std::string(kIndent) + std::string(36, '='));
+    addLine(r, " ");
+    const bool every = county == "***";
+    out.listed = scan(file, position, buffer, progress, r, [&](const records::ParishRecord& rec) {
+        if (every)
+            return true;
+        std::string_view stored = rec.get(records::Field::County);
+        if (stored.size() != county.size())
+            return false;
+        for (std::size_t i = 0; i < stored.size(); ++i)
+            if (text::ansiUpper(stored[i]) != county[i])
+                return false;
+        return true;
+    });
+    addLine(r, " ");
+    addLine(r, " ");
+    addLine(r, std::string(kIndent) + std::to_string(out.listed) + " Records Listed for  " + std::string(county)
+                   + " County");
+    return out;
+}
+
+ListOutcome listMatching(records::DataFile& file, std::int32_t& position, records::ParishRecord& buffer,
+                         std::string_view searchText, ListProgress& progress)
+{
+    ListOutcome out;
+    std::string shown(text::trimBlanks(searchText));
+    const std::string pattern = text::ansiUpper(shown).substr(0, kKeyLength);
+    std::string& r = out.report;
+    addLine(r, " ");
+    addLine(r, std::string(kIndent) + "Search String \"" + shown + "\" - List of Parishes.");
+    addLine(r, std::string(kIndent) + std::string(41, '='));
+    addLine(r, " ");
+    out.listed = scan(file, position, buffer, progress, r, [&](const records::ParishRecord& rec) {
+        if (pattern.empty())
+            return false;
+        std::array<char, kKeyLength> key;
+        std::size_t n = text::ansiUpperInto(rec.name(), key.data(), key.size());
+        return text::trimBlanks({key.data(), n}).find(pattern) != std::string_view::npos;
+    });
+    addLine(r, " ");
+    addLine(r, " ");
+    addLine(r, std::string(kIndent) + std::to_string(out.listed) + " Records Listed matching Search String \"" + shown
+                   + "\" ");
+    return out;
+}
+
+} // namespace reports
