@@ -1,6 +1,7 @@
 #include "csv_convert.h"
 
 #include "text/columns.h"
+#include "text/text_file.h"
 
 #include <array>
 
@@ -43,18 +44,7 @@ class LineReader {
 public:
     explicit LineReader(std::string_view text) : rest_(text) {}
     bool atEnd() const { return rest_.empty(); }
-    std::string_view next()
-    {
-        std::size_t end = rest_.find_first_of("\r\n");
-        std::string_view line = rest_.substr(0, end);
-        if (end == std::string_view::npos) {
-            rest_ = {};
-        } else {
-            std::size_t skip = (rest_[end] == '\r' && end + 1 < rest_.size() && rest_[end + 1] == '\n') ? 2 : 1;
-            rest_.remove_prefix(end + skip);
-        }
-        return line;
-    }
+    std::string_view next() { return text::takeLine(rest_); }
 
 private:
     std::string_view rest_;

@@ -100,9 +100,9 @@ ListOutcome listMatching(records::DataFile& file, std::int32_t& position, record
     out.listed = scan(file, position, buffer, progress, r, [&](const records::ParishRecord& rec) {
         if (pattern.empty())
             return false;
-        std::array<char, kKeyLength> key;
-        std::size_t n = text::ansiUpperInto(rec.name(), key.data(), key.size());
-        return text::trimBlanks({key.data(), n}).find(pattern) != std::string_view::npos;
+        // The pattern has no blank at either end, so it can only be found in the
+        // name's own text: the name needs neither trimming nor a folded copy.
+        return text::containsFolded(rec.name(), pattern);
     });
     addLine(r, " ");
     addLine(r, " ");

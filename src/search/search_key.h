@@ -34,39 +34,22 @@ enum class MatchMode { Start, Anywhere };
 inline constexpr std::size_t kNameKeyLength = 45;
 inline constexpr std::size_t kCountyKeyLength = 25;
 
-namespace detail {
-
-// The key (already upper-case) equals the start of text folded to upper case.
-inline bool startsFolded(std::string_view text, std::string_view key)
-{
-    if (key.size() > text.size())
-        return false;
-    for (std::size_t i = 0; i < key.size(); ++i)
-        if (text::ansiUpper(text[i]) != key[i])
-            return false;
-    return true;
-}
-
-bool occursFolded(std::string_view text, std::string_view key);
-
-} // namespace detail
-
 // Start: the name (trimmed, upper-cased) begins with the key; an empty key
 // matches every name. Anywhere: the key occurs in the name; an empty key matches none.
 inline bool nameMatches(std::string_view name, const SearchKey& key, MatchMode mode)
 {
     if (mode == MatchMode::Anywhere)
-        return detail::occursFolded(name, key.view());
+        return text::containsFolded(name, key.view());
     std::size_t start = 0;
     while (start < name.size() && static_cast<unsigned char>(name[start]) <= 0x20)
         ++start;
-    return detail::startsFolded(name.substr(start), key.view());
+    return text::startsFolded(name.substr(start), key.view());
 }
 
 // The key occurs in the county (trimmed, upper-cased); an empty key matches none.
 inline bool countyMatches(std::string_view county, const SearchKey& key)
 {
-    return detail::occursFolded(county, key.view());
+    return text::containsFolded(county, key.view());
 }
 
 } // namespace search

@@ -48,6 +48,16 @@ std::size_t ansiUpperInto(std::string_view s, char* out, std::size_t capacity)
     return n;
 }
 
+bool containsFolded(std::string_view text, std::string_view upperKey)
+{
+    if (upperKey.empty())
+        return false;
+    for (std::size_t at = 0; at + upperKey.size() <= text.size(); ++at)
+        if (startsFolded(text.substr(at), upperKey))
+            return true;
+    return false;
+}
+
 namespace {
 bool isTrimmed(char c) { return static_cast<unsigned char>(c) <= 0x20; }
 } // namespace

@@ -13,6 +13,20 @@ extern const std::array<unsigned char, 256> kAnsiUpper;
 
 inline char ansiUpper(char c) { return static_cast<char>(kAnsiUpper[static_cast<unsigned char>(c)]); }
 std::string ansiUpper(std::string_view s);
+
+// Whether text, folded to upper case, begins with / contains upperKey (which is
+// upper case already). Nothing is copied: the scans call these for every record.
+inline bool startsFolded(std::string_view text, std::string_view upperKey)
+{
+    if (upperKey.size() > text.size())
+        return false;
+    for (std::size_t i = 0; i < upperKey.size(); ++i)
+        if (ansiUpper(text[i]) != upperKey[i])
+            return false;
+    return true;
+}
+// An empty key is contained nowhere.
+bool containsFolded(std::string_view text, std::string_view upperKey);
 // Upper-cases in place into a caller's buffer (no allocation); returns the length written.
 std::size_t ansiUpperInto(std::string_view s, char* out, std::size_t capacity);
 

@@ -8,25 +8,26 @@
 
 namespace text {
 
+std::string_view takeLine(std::string_view& rest)
+{
+    // A plain loop: find_first_of calls memchr once for every character.
+    std::size_t end = 0;
+    while (end < rest.size() && rest[end] != '\r' && rest[end] != '\n')
+        ++end;
+    std::string_view line = rest.substr(0, end);
+    if (end < rest.size() && rest[end] == '\r' && end + 1 < rest.size() && rest[end + 1] == '\n')
+        ++end;
+    rest.remove_prefix(end < rest.size() ? end + 1 : end);
+    return line;
+}
+
 std::vector<std::string> splitLines(std::string_view content)
 {
     if (auto nul = content.find('\0'); nul != std::string_view::npos)
         content = content.substr(0, nul);
     std::vector<std::string> lines;
-    std::size_t start = 0;
-    const std::size_t size = content.size();
-    while (start < size) {
-        // A plain loop: find_first_of calls memchr once for every character.
-        std::size_t end = start;
-        while (end < size && content[end] != '\r' && content[end] != '\n')
-            ++end;
-        lines.emplace_back(content.substr(start, end - start));
-        if (end == size)
-            break;
-        start = end + 1;
-        if (content[end] == '\r' && start < size && content[start] == '\n')
-            ++start;
-    }
+    while (!content.empty())
+        lines.emplace_back(takeLine(content));
     return lines;
 }
 

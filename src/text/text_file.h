@@ -11,6 +11,9 @@ namespace text {
 // a NUL ends the text.
 std::vector<std::string> splitLines(std::string_view content);
 
+// Takes the next line off the front of rest (a line ends at CR, LF or CR LF).
+std::string_view takeLine(std::string_view& rest);
+
 // Every line followed by CR LF, the last one too.
 std::string joinLines(const std::vector<std::string>& lines);
 

@@ -70,18 +70,18 @@ TParListFm::TParListFm(app::ParListFm& core, QWidget* parent) : QWidget(parent, 
     title->setStyleSheet("color: maroon");
     row->addWidget(title);
 
-    auto addButton = [&](const ButtonSpec& spec) {
-        auto* b = new QPushButton(QString::fromUtf8(spec.caption), panel);
-        b->setObjectName(spec.name);
-        b->setToolTip(QString::fromUtf8(spec.hint));
-        auto handler = app::findParListHandler(spec.name);
+    auto addButton = [&](const ButtonSpec& button) {
+        auto* b = new QPushButton(QString::fromUtf8(button.caption), panel);
+        b->setObjectName(button.name);
+        b->setToolTip(QString::fromUtf8(button.hint));
+        auto handler = app::findParListHandler(button.name);
         b->setEnabled(handler.has_value()); // the plot's button waits for the plot
         if (handler)
             connect(b, &QPushButton::clicked, this, [this, h = *handler] { dispatch(h); });
         row->addWidget(b);
     };
-    for (const ButtonSpec& spec : kLeftButtons)
-        addButton(spec);
+    for (const ButtonSpec& button : kLeftButtons)
+        addButton(button);
 
     row->addWidget(label(panel, "Label2", "At"));
     auto* scaleGroup = new QVBoxLayout;
