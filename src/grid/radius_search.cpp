@@ -33,6 +33,17 @@ std::string heading(const RadiusCentre& c)
     return out;
 }
 
+// Country codes compared in place: memcmp would be a call for every record.
+bool sameText(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (a[i] != b[i])
+            return false;
+    return true;
+}
+
 std::string plotName(std::string_view name) { return text::padRight(name.substr(0, 15), 15); }
 
 void addHitLine(std::string& out, const records::ParishRecord& r, double miles, std::string_view direction)
@@ -95,7 +106,7 @@ RadiusOutcome scanWithinRadius(records::DataFile& file, std::int32_t& position, 
             step = 0;
         }
         std::string_view country = buffer.get(Field::Country);
-        if ((firstIrish || country == "IRL") && country != first.country)
+        if ((firstIrish || sameText(country, "IRL")) && !sameText(country, first.country))
             continue;
         text::RealReading east = text::readReal(buffer.get(Field::Easting));
         if (!east.ok) {
