@@ -50,10 +50,13 @@ std::size_t ansiUpperInto(std::string_view s, char* out, std::size_t capacity)
 
 bool containsFolded(std::string_view text, std::string_view upperKey)
 {
-    if (upperKey.empty())
+    if (upperKey.empty() || upperKey.size() > text.size())
         return false;
-    for (std::size_t at = 0; at + upperKey.size() <= text.size(); ++at)
-        if (startsFolded(text.substr(at), upperKey))
+    const char first = upperKey.front();
+    const std::string_view rest = upperKey.substr(1);
+    const std::size_t last = text.size() - upperKey.size();
+    for (std::size_t at = 0; at <= last; ++at)
+        if (ansiUpper(text[at]) == first && startsFolded(text.substr(at + 1), rest))
             return true;
     return false;
 }

@@ -51,3 +51,21 @@ TEST(Columns, PadButNeverCutAndCutWithinTheLine)
     EXPECT_EQ(text::columns("abc", 4, 2), "");
     EXPECT_EQ(text::columns("abc", 0, 2), "");
 }
+
+TEST(AnsiUpper, FoldedMatchingAgainstAnUpperCaseKey)
+{
+    struct Case {
+        const char* text;
+        const char* key;
+        bool starts, contains;
+    };
+    const Case cases[] = {
+        {"Ashby", "ASH", true, true},   {"Ashby", "HBY", false, true}, {"Ashby", "ASHBY", true, true},
+        {"Ashby", "ASHBYX", false, false}, {"aaab", "AAB", false, true}, {"\xe9glise", "\xc9G", true, true},
+        {"Ashby", "", true, false},      {"", "A", false, false},       {"Ash  ", "H  ", false, true},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(text::startsFolded(c.text, c.key), c.starts) << c.text << "/" << c.key;
+        EXPECT_EQ(text::containsFolded(c.text, c.key), c.contains) << c.text << "/" << c.key;
+    }
+}
