@@ -1,6 +1,7 @@
 // Steeplewatcher: a finding aid for the parishes of Great Britain and Ireland.
 #include "app/forms.h"
 #include "app/messages.h"
+#include "ui/mapfm_window.h"
 #include "ui/parishfm_window.h"
 #include "ui/parlistfm_window.h"
 #include "ui/qt_text.h"
@@ -25,10 +26,13 @@ int main(int argc, char* argv[])
 
     // The windows, once each, in their fixed order; the main window first.
     auto mainWindow = std::make_unique<ui::TParishfm>(workingDirectory);
+    mainWindow->core().setMapHost(app::mapHostSetting());
     std::vector<std::unique_ptr<QWidget>> others;
     for (const app::FormInfo& form : app::kForms)
         if (form.name == "ParListFm")
             others.push_back(std::make_unique<ui::TParListFm>(mainWindow->core().parListFm()));
+        else if (form.name == "Mapfm")
+            others.push_back(std::make_unique<ui::TMapfm>(mainWindow->core().mapFm()));
         else if (form.name != "Parishfm")
             others.push_back(ui::createForm(form.name));
 

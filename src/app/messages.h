@@ -33,4 +33,14 @@ inline constexpr std::string_view kCountyListQuestion = "Are you sure that you w
 inline constexpr std::string_view kCountyNotThree = "Target County MUST be exactly 3 Characters long";
 inline constexpr std::string_view kSearchListQuestion = " Create a  Parish List matching the Search String - ";
 
+inline constexpr std::string_view kVersionRecord = "This is the Database Version Number.";
+inline constexpr std::string_view kNoMapFile = "Cannot Find data file \"MapList.Dat\". Re-Load software";
+inline constexpr std::string_view kNotForIreland = "Sorry.  This function is not available for Ireland.";
+inline constexpr std::string_view kEastingNotNumeric = "Easting is not Numeric.";
+inline constexpr std::string_view kNorthingNotNumeric = "Northing is not Numeric.";
+inline constexpr std::string_view kBrowserQuestionStart = "You are about to ask your internet browser to contact ";
+inline constexpr std::string_view kBrowserQuestionMiddle = " to display a map showing the location of ";
+inline constexpr std::string_view kBrowserQuestionEnd = "...........              Do You Wish to Continue?";
+inline constexpr std::string_view kNoBrowser = "Sorry.  Unable to find a default Internet Browser.";
+
 } // namespace app::msg

@@ -2,6 +2,7 @@
 
 #include "app/general_error.h"
 #include "app/messages.h"
+#include "maps/map_address.h"
 #include "records/count_records.h"
 #include "records/record_line.h"
 #include "text/file_lookup.h"
@@ -16,7 +17,8 @@ constexpr std::int32_t kPageStep = 6;
 } // namespace
 
 Parishfm::Parishfm(Ports ports, std::filesystem::path workingDirectory)
-    : ports_(ports), workingDirectory_(std::move(workingDirectory)), parList_(ports, workingDirectory_)
+    : ports_(ports), workingDirectory_(std::move(workingDirectory)), parList_(ports, workingDirectory_),
+      mapFm_(ports, workingDirectory_, view), mapHost_(maps::kDefaultMapHost)
 {
 }
 
@@ -250,6 +252,8 @@ std::optional<Handler> findHandler(std::string_view control)
         {"SelectedCounty1", &Parishfm::SelectedCounty1Click},
         {"ParishesmatchingSearchString1", &Parishfm::ParishesmatchingSearchString1Click},
         {"PrintPreview2", &Parishfm::PrintPreview2Click},
+        {"OSMapData1", &Parishfm::OSMapData1Click},
+        {"ShowLocation2", &Parishfm::ShowLocation2Click},
     };
     for (const Entry& e : kHandlers)
         if (e.control == control)

@@ -2,6 +2,7 @@
 // The main window's core: the open data file, the record cursor, the shared
 // record buffer, the texts of the boxes, and the handlers of the window's
 // events, menu items and buttons. No widget is involved.
+#include "app/mapfm.h"
 #include "app/parishfm_view.h"
 #include "app/parlistfm.h"
 #include "app/ports.h"
@@ -12,6 +13,7 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace app {
@@ -56,6 +58,10 @@ public:
     void ParishesmatchingSearchString1Click();
     void PrintPreview2Click();
 
+    // The map sheet window and the street map in the browser.
+    void OSMapData1Click();
+    void ShowLocation2Click();
+
     // Focus moves that carry behaviour: the search box losing the focus runs
     // TarParExit, whether a command or the person moves it.
     void moveFocus(Focus to);
@@ -91,6 +97,11 @@ public:
     records::DataFile& dataFile() { return file_; }
     // The report viewer, which the main window's commands show.
     ParListFm& parListFm() { return parList_; }
+    // The map sheet window.
+    Mapfm& mapFm() { return mapFm_; }
+    // The host of the web map that Show Location asks the browser for.
+    const std::string& mapHost() const { return mapHost_; }
+    void setMapHost(std::string host) { mapHost_ = std::move(host); }
     // True once the program has been asked to end.
     bool ended() const { return ended_; }
 
@@ -116,11 +127,17 @@ private:
     // The history is saved only when it was loaded, so a failed start never empties the file.
     bool historyLoaded_ = false;
     ParListFm parList_;
+    Mapfm mapFm_;
+    std::string mapHost_;
 };
 
 // The handler of a button or menu item by control name, or nothing when that
 // command is not available (its window part is not built).
 using Handler = void (Parishfm::*)();
 std::optional<Handler> findHandler(std::string_view control);
+
+// The web map's host as the program is set up: the STEEPLEWATCHER_MAP_HOST
+// environment variable when it names a plain host, else the default.
+std::string mapHostSetting();
 
 } // namespace app

@@ -54,6 +54,8 @@ public:
     virtual void hideForm(std::string_view form) = 0;
     // The printer chosen in the last print dialog.
     virtual reports::PrinterDevice& printer() = 0;
+    // Opens an address in the desktop's web browser; false when none could be asked.
+    virtual bool openUrl(const std::string& address) = 0;
 };
 
 struct Ports {

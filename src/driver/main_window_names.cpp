@@ -38,6 +38,14 @@ std::optional<std::string> parListControl(std::string_view scriptName)
     return std::string(scriptName.substr(kPrefix.size()));
 }
 
+std::optional<std::string> mapControl(std::string_view scriptName)
+{
+    constexpr std::string_view kPrefix = "Mapfm.";
+    if (scriptName.substr(0, kPrefix.size()) != kPrefix)
+        return std::nullopt;
+    return std::string(scriptName.substr(kPrefix.size()));
+}
+
 void requireMainWindow(std::string_view formName)
 {
     if (formName == kMainWindow)

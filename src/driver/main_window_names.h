@@ -15,6 +15,10 @@ std::string mainWindowControl(std::string_view scriptName);
 // gives "Scale"; nothing for a name of another window.
 std::optional<std::string> parListControl(std::string_view scriptName);
 
+// The control of the map sheet window that a script name means: "Mapfm.RichEdit1"
+// gives "RichEdit1"; nothing for a name of another window.
+std::optional<std::string> mapControl(std::string_view scriptName);
+
 // The window that a form name means, for `key FORM KEY`; throws ScriptError
 // (line 0) for an unknown window or one the driver cannot show yet.
 void requireMainWindow(std::string_view formName);

@@ -85,6 +85,12 @@ public:
     void showForm(std::string_view form) override { event("show " + std::string(form)); }
     void hideForm(std::string_view form) override { event("hide " + std::string(form)); }
     reports::PrinterDevice& printer() override { return printer_; }
+    // Writes `browse ADDRESS` instead of opening a browser, and succeeds.
+    bool openUrl(const std::string& address) override
+    {
+        event("browse " + quote(address));
+        return true;
+    }
 
 private:
     // Takes the next answer for a two-button box; true for the first button.

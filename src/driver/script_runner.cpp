@@ -70,10 +70,44 @@ bool ScriptRunner::isControl(const std::string& name)
         || app::checkBox(core_.view, name) || isButton(name);
 }
 
+// ------------------------------------------------------------ the map sheet window
+
+void ScriptRunner::requireReachable(const std::string& scriptName)
+{
+    if (mapWindow().view.visible && !mapControl(scriptName))
+        fail("the window Mapfm is modal: close it first (click Mapfm.BitBtn1)");
+}
+
+bool ScriptRunner::clickOnMap(const std::string& scriptName)
+{
+    auto control = mapControl(scriptName);
+    if (!control)
+        return false;
+    if (!mapWindow().view.visible)
+        fail("the window Mapfm is not on screen");
+    if (auto handler = app::findMapfmHandler(*control)) {
+        mapWindow().run(*handler);
+        return true;
+    }
+    fail(app::isMapfmControl(*control) ? scriptName + " is not a button or menu item"
+                                       : "unknown button or menu item " + scriptName);
+}
+
+// Typing, checking and picking have nothing to act on in the map sheet window.
+bool ScriptRunner::refuseOnMap(const std::string& scriptName, std::string_view what)
+{
+    auto control = mapControl(scriptName);
+    if (!control)
+        return false;
+    fail(app::isMapfmControl(*control) ? scriptName + " " + std::string(what) : "unknown control " + scriptName);
+}
+
 // ------------------------------------------------------------ commands
 
 void ScriptRunner::operator()(const SetText& c)
 {
+    refuseOnMap(c.control, "is not an edit box");
+    requireReachable(c.control);
     if (auto control = parListControl(c.control)) {
         std::string* box = app::parListTextBox(viewer().view, *control);
         if (!box)
@@ -95,6 +129,9 @@ void ScriptRunner::operator()(const SetText& c)
 
 void ScriptRunner::operator()(const Click& c)
 {
+    if (clickOnMap(c.name))
+        return;
+    requireReachable(c.name);
     if (auto control = parListControl(c.name)) {
         if (auto handler = app::findParListHandler(*control)) {
             viewer().run(*handler);
@@ -127,6 +164,7 @@ void ScriptRunner::operator()(const PressKey& c)
 {
     if (!c.form.empty())
         requireMainWindow(c.form);
+    requireReachable(c.form.empty() ? "Parishfm" : c.form);
     // The key preview runs the move first; the focused control's own use of the
     // key (the search box stepping through its items) is not modelled.
     core_.run([&] { core_.FormKeyDown(c.key); });
@@ -134,6 +172,9 @@ void ScriptRunner::operator()(const PressKey& c)
 
 void ScriptRunner::operator()(const LeaveControl& c)
 {
+    if (mapControl(c.control) && app::isMapfmControl(*mapControl(c.control)))
+        return; // nothing in the map sheet window acts on losing the focus
+    requireReachable(c.control);
     std::string name = mainWindowControl(c.control);
     if (!isControl(name))
         fail("unknown control " + c.control);
@@ -144,6 +185,8 @@ void ScriptRunner::operator()(const LeaveControl& c)
 
 void ScriptRunner::operator()(const Check& c)
 {
+    refuseOnMap(c.control, "is not a radio button or check box");
+    requireReachable(c.control);
     if (auto control = parListControl(c.control)) {
         bool* box = app::parListCheckBox(viewer().view, *control);
         if (!box)
@@ -163,6 +206,8 @@ void ScriptRunner::operator()(const Check& c)
 
 void ScriptRunner::operator()(const Pick& c)
 {
+    refuseOnMap(c.control, "has no items to pick");
+    requireReachable(c.control);
     std::string name = mainWindowControl(c.control);
     if (name != "TarPar")
         fail(isControl(name) ? name + " has no items to pick" : "unknown control " + c.control);
@@ -193,6 +238,13 @@ void ScriptRunner::operator()(const Dump& c)
     // Every name is checked before anything is printed.
     std::vector<std::string> names;
     for (const std::string& scriptName : c.controls) {
+        if (auto control = mapControl(scriptName)) {
+            if (!app::mapfmLinesBox(mapWindow().view, *control))
+                fail(app::isMapfmControl(*control) ? scriptName + " has no text to dump"
+                                                   : "unknown control " + scriptName);
+            names.push_back(scriptName);
+            continue;
+        }
         if (auto control = parListControl(scriptName)) {
             app::ParListFmView& v = viewer().view;
             if (!app::parListTextBox(v, *control) && !app::parListLinesBox(v, *control)
@@ -212,6 +264,12 @@ void ScriptRunner::operator()(const Dump& c)
 
 void ScriptRunner::dumpOne(const std::string& scriptName, const std::string& control)
 {
+    if (auto mapName = mapControl(scriptName)) {
+        const auto* lines = app::mapfmLinesBox(mapWindow().view, *mapName);
+        for (std::size_t i = 0; i < lines->size(); ++i)
+            ports_.event(scriptName + "[" + std::to_string(i) + "] = " + quote((*lines)[i]));
+        return;
+    }
     if (auto viewerControl = parListControl(scriptName)) {
         app::ParListFmView& v = viewer().view;
         if (const std::string* text = app::parListTextBox(v, *viewerControl))
@@ -241,6 +299,7 @@ void ScriptRunner::operator()(const ShowState&)
 
 void ScriptRunner::operator()(const Close&)
 {
+    requireReachable("Parishfm");
     // The window closes when FormCloseQuery agrees; the core then reports ended().
     core_.run([&] { core_.FormCloseQuery(); });
 }
@@ -260,6 +319,7 @@ int runSession(std::string_view script, const std::filesystem::path& workingDire
 
     ScriptPorts ports(out);
     app::Parishfm core(ports.ports(), workingDirectory);
+    core.setMapHost(app::mapHostSetting());
     ScriptRunner runner(core, ports);
     try {
         runner.start();

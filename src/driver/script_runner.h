@@ -49,6 +49,13 @@ private:
     bool isControl(const std::string& name);
     void dumpOne(const std::string& scriptName, const std::string& control);
     app::ParListFm& viewer() { return core_.parListFm(); }
+    app::Mapfm& mapWindow() { return core_.mapFm(); }
+    // While the map sheet window is on screen it is modal: a name of
+    // another window cannot be reached.
+    void requireReachable(const std::string& scriptName);
+    // The map sheet window's part of the commands; false for a name of another window.
+    bool clickOnMap(const std::string& scriptName);
+    bool refuseOnMap(const std::string& scriptName, std::string_view what);
 
     app::Parishfm& core_;
     ScriptPorts& ports_;

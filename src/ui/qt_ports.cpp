@@ -4,6 +4,7 @@
 #include "ui/qt_text.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -121,6 +122,12 @@ void QtPlatform::showForm(std::string_view form)
         window->raise();
         window->activateWindow();
     }
+}
+
+bool QtPlatform::openUrl(const std::string& address)
+{
+    const QUrl url(toQt(address), QUrl::StrictMode);
+    return url.isValid() && QDesktopServices::openUrl(url);
 }
 
 void QtPlatform::hideForm(std::string_view form)

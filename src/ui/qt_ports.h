@@ -50,6 +50,8 @@ public:
     void showForm(std::string_view form) override;
     void hideForm(std::string_view form) override;
     reports::PrinterDevice& printer() override { return device_; }
+    // QDesktopServices::openUrl: the desktop's URL opener, never a shell.
+    bool openUrl(const std::string& address) override;
     // The printer that printDialog sets up.
     QPrinter& qprinter() { return printer_; }
 

@@ -20,7 +20,6 @@ TLicencefm::TLicencefm(QWidget* parent) : QWidget(parent, Qt::Window) { shape(*t
 TUpdatefm::TUpdatefm(QWidget* parent) : QWidget(parent, Qt::Window) { shape(*this, "Updatefm", "Update"); }
 TCodesFm::TCodesFm(QWidget* parent) : QWidget(parent, Qt::Window) { shape(*this, "CodesFm", "County Code List"); }
 TPlotFm::TPlotFm(QWidget* parent) : QWidget(parent, Qt::Window) { shape(*this, "PlotFm", "Parish Location Plot"); }
-TMapfm::TMapfm(QWidget* parent) : QWidget(parent, Qt::Window) { shape(*this, "Mapfm", "Mapfm"); }
 TMyTextfm::TMyTextfm(QWidget* parent) : QWidget(parent, Qt::Window) { shape(*this, "MyTextfm", "MyTextfm"); }
 TPlotDataFm::TPlotDataFm(QWidget* parent) : QWidget(parent, Qt::Window) { shape(*this, "PlotDataFm", "Plot Data"); }
 TLocPlotfm::TLocPlotfm(QWidget* parent) : QWidget(parent, Qt::Window) { shape(*this, "LocPlotfm", "LocPlotfm"); }
@@ -38,7 +37,6 @@ std::unique_ptr<QWidget> createForm(std::string_view formName)
         {"Updatefm", [] { return std::make_unique<TUpdatefm>(); }},
         {"CodesFm", [] { return std::make_unique<TCodesFm>(); }},
         {"PlotFm", [] { return std::make_unique<TPlotFm>(); }},
-        {"Mapfm", [] { return std::make_unique<TMapfm>(); }},
         {"MyTextfm", [] { return std::make_unique<TMyTextfm>(); }},
         {"PlotDataFm", [] { return std::make_unique<TPlotDataFm>(); }},
         {"LocPlotfm", [] { return std::make_unique<TLocPlotfm>(); }},

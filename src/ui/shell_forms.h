@@ -44,12 +44,6 @@ public:
     explicit TPlotFm(QWidget* parent = nullptr);
 };
 
-class TMapfm : public QWidget {
-    Q_OBJECT
-public:
-    explicit TMapfm(QWidget* parent = nullptr);
-};
-
 class TMyTextfm : public QWidget {
     Q_OBJECT
 public:
@@ -68,8 +62,8 @@ public:
     explicit TLocPlotfm(QWidget* parent = nullptr);
 };
 
-// The window of a form name other than the main window's and the report
-// viewer's (which are made from their cores), hidden; null for other names.
+// The window of a form name other than the main window's, the report
+// viewer's and the map sheet window's (which are made from their cores), hidden; null for other names.
 std::unique_ptr<QWidget> createForm(std::string_view formName);
 
 } // namespace ui

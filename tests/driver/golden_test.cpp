@@ -8,6 +8,7 @@
 // output; read every changed line before keeping it.
 #include "run_program.h"
 
+#include "maps/map_sheet_record.h"
 #include "support/data_files.h"
 #include "support/temp_dir.h"
 
@@ -116,6 +117,35 @@ void aroundAshby(const TempDir& dir)
     testsupport::writeBytes(dir / "ParList.txt", "an earlier report\r\n");
 }
 
+std::string sheetRecord(const char* series, const char* number, const char* west, const char* south,
+                        const char* inset, const char* east, const char* north)
+{
+    maps::MapSheetRecord r;
+    using maps::SheetField;
+    r.set(SheetField::SeriesCode, series);
+    r.set(SheetField::SheetNo, number);
+    r.set(SheetField::WestKm, west);
+    r.set(SheetField::SouthKm, south);
+    r.set(SheetField::InsetFlag, inset);
+    r.set(SheetField::EastKm, east);
+    r.set(SheetField::NorthKm, north);
+    return std::string(r.bytes.data(), r.bytes.size());
+}
+
+// Parishes around Ashby with a map sheet file: Ashby lies on the shared edge
+// of sheets 127 and 128 and on an inset; Oranmore on a Discovery sheet and
+// inside a Landranger rectangle that must not be listed for it.
+void aroundAshbyWithMaps(const TempDir& dir)
+{
+    aroundAshby(dir);
+    testsupport::writeBytes(dir / "MapList.Dat",
+                            sheetRecord("LR", "127", "395", " 300", "N", "435", " 340")
+                                + sheetRecord("LR", "128", "435", " 300", "N", "475", " 340")
+                                + sheetRecord("LR", "900", "430", " 310", "I", "440", " 320")
+                                + sheetRecord("LR", "999", "100", " 200", "N", "140", " 240")
+                                + sheetRecord("DI", " 46", "120", " 210", "N", "160", " 240"));
+}
+
 // The version record and 1100 parishes close together, for the 1000-hit limit.
 void crowdedParishes(const TempDir& dir)
 {
@@ -173,6 +203,10 @@ const GoldenCase kCases[] = {
     {"radius_max_csv", crowdedParishes, 0, false, {"ParList.txt", "PlotList.txt", "ParList.csv"}},
     {"viewer", aroundAshby, 2, false, {"ParList.txt"}},
     {"unknown_report", notAReport, 0, false, {"ParList.csv"}},
+    {"map_sheets", aroundAshbyWithMaps, 0},
+    {"map_missing", aroundAshby, 0},
+    {"map_modal", aroundAshbyWithMaps, 2},
+    {"show_location", aroundAshby, 0},
 };
 
 // Every file of the folder with its bytes.

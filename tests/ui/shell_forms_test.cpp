@@ -17,14 +17,14 @@ TEST(ShellFormsTest, EachWindowHasItsClassNameAndCaptionAndStartsHidden)
         {"AboutBox", "About"},
         {"ReadMefm", "Read Me"},          {"Licencefm", "Licence Agreement"},
         {"Updatefm", "Update"},           {"CodesFm", "County Code List"},
-        {"PlotFm", "Parish Location Plot"}, {"Mapfm", "Mapfm"},
+        {"PlotFm", "Parish Location Plot"},
         {"MyTextfm", "MyTextfm"},         {"PlotDataFm", "Plot Data"},
         {"LocPlotfm", "LocPlotfm"},
     };
     int made = 0;
     for (const app::FormInfo& form : app::kForms) {
         std::string name(form.name);
-        if (name == "Parishfm" || name == "ParListFm")
+        if (name == "Parishfm" || name == "ParListFm" || name == "Mapfm")
             continue;
         SCOPED_TRACE(name);
         auto window = ui::createForm(form.name);
@@ -36,8 +36,9 @@ TEST(ShellFormsTest, EachWindowHasItsClassNameAndCaptionAndStartsHidden)
         EXPECT_TRUE(window->isWindow());
         EXPECT_FALSE(window->isVisible());
     }
-    EXPECT_EQ(made, 10);
+    EXPECT_EQ(made, 9);
     EXPECT_EQ(ui::createForm("ParListFm"), nullptr); // made from its core
+    EXPECT_EQ(ui::createForm("Mapfm"), nullptr);
     EXPECT_EQ(ui::createForm("Parishfm"), nullptr);
     EXPECT_EQ(ui::createForm("NoSuchForm"), nullptr);
 }
