@@ -98,6 +98,7 @@ TMapfm::TMapfm(app::Mapfm& core, QWidget* parent) : QWidget(parent, Qt::Dialog),
     auto* marks = new QLabel("Ordnance Survey, Landranger and Discovery are trade marks of their owners.", panel);
     marks->setObjectName("Label7");
     marks->setStyleSheet("color: grey");
+    marks->setWordWrap(true); // the panel is narrower than the line
     titles->addWidget(marks);
     row->addLayout(titles, 1);
 
