@@ -43,14 +43,14 @@ constexpr LabelSpec kBottomLabel = {
     "Label4", "Some sheets overlap.  Users are urged to check which sheet is most appropriate for their needs.",
     "yellow", false};
 
-QLabel* makeLabel(QWidget* parent, const LabelSpec& spec)
+QLabel* makeLabel(QWidget* parent, const LabelSpec& entry)
 {
-    auto* label = new QLabel(QString::fromUtf8(spec.text), parent);
-    label->setObjectName(spec.name);
+    auto* label = new QLabel(QString::fromUtf8(entry.text), parent);
+    label->setObjectName(entry.name);
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
-    label->setStyleSheet(QString("color: %1").arg(spec.colour));
-    if (spec.centred)
+    label->setStyleSheet(QString("color: %1").arg(entry.colour));
+    if (entry.centred)
         label->setAlignment(Qt::AlignHCenter);
     return label;
 }
@@ -114,8 +114,8 @@ TMapfm::TMapfm(app::Mapfm& core, QWidget* parent) : QWidget(parent, Qt::Dialog),
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 4);
     column->addWidget(panel);
-    for (const LabelSpec& spec : kUpperLabels)
-        column->addWidget(makeLabel(this, spec));
+    for (const LabelSpec& entry : kUpperLabels)
+        column->addWidget(makeLabel(this, entry));
     findChild<QLabel*>("Label5")->setText(QString("Details are available online from ") + kLandrangerPage);
 
     richEdit_ = new QPlainTextEdit(this);
