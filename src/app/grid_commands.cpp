@@ -10,12 +10,6 @@
 
 namespace app {
 
-namespace {
-
-std::string_view lastThree(std::string_view s) { return s.size() <= 3 ? s : s.substr(s.size() - 3); }
-
-} // namespace
-
 // ---------------------------------------------------------------- selection
 
 void Parishfm::selectParish(std::string& description, std::string& osRef, std::string& east, std::string& north)
@@ -48,7 +42,7 @@ void Parishfm::Select2ndParishClick()
 
 void Parishfm::CalDistDirClick()
 {
-    std::string_view c1 = lastThree(view.Parish1), c2 = lastThree(view.Parish2);
+    std::string_view c1 = grid::splitParish1(view.Parish1).country, c2 = grid::splitParish1(view.Parish2).country;
     if ((c1 == "IRL" || c2 == "IRL") && c1 != c2) {
         ports_.dialogs.message(std::string(msg::kMainlandAndIrish));
         return;
@@ -158,7 +152,7 @@ void Parishfm::ListParishesWithinRadius()
         }
         view.Hits = std::to_string(outcome.hits);
         // Each file is replaced whole, so a failure never leaves half a report.
-        text::writeFileWhole(text::filePath(workingDirectory_, "ParList.txt"), outcome.report, text::Sync::Lazy);
+        writeReport(outcome.report);
         text::writeFileWhole(text::filePath(workingDirectory_, "PlotList.txt"), outcome.plot, text::Sync::Lazy);
     }
     if (!file_.atEnd(current_))
