@@ -31,15 +31,15 @@ void GeneratedDataFile::write()
     static const char* const kCounties[] = {"LEI", "LIN", "NFK", "YKS", "DEV", "COR", "PEM", "PER"};
     std::string bytes;
     auto append = [&](const records::ParishRecord& r) { bytes.append(r.bytes.data(), r.bytes.size()); };
-    append(records::makeRecord({text::padRight("// Database Version bench", 45), " ", "   ", "   ", "      ",
-                                "     0", "     0"}));
+    append(records::makeRecord(
+        {text::padRight("// Database Version bench", 45), " ", "   ", "   ", "      ", "     0", "     0"}));
     for (int i = 1; i < records_; ++i) {
         bool irish = i % 10 == 0;
         int e = 100 + (i * 37) % 500, n = 50 + (i * 53) % 800;
         std::string name = std::string(kStems[i % 8]) + " " + std::to_string(i);
-        append(records::makeRecord({text::padRight(name, 45), "P", kCounties[(i / 8) % 8], irish ? "IRL" : "ENG",
-                                    "SK0000", text::padLeft(std::to_string(e), 6),
-                                    text::padLeft(std::to_string(n), 6)}));
+        append(
+            records::makeRecord({text::padRight(name, 45), "P", kCounties[(i / 8) % 8], irish ? "IRL" : "ENG", "SK0000",
+                                 text::padLeft(std::to_string(e), 6), text::padLeft(std::to_string(n), 6)}));
     }
     text::writeFileWhole(path(), bytes);
 }

@@ -92,14 +92,13 @@ std::string BuildFacts::report(const std::vector<BuiltFile>& files) const
         << "\n";
     out << "  GeoNames rows that are no place of their own: " << merge.notPlaces.size() << " ("
         << joined(merge.notPlaces) << ")\n";
-    out << "  GeoNames rows of England and Man that the England list lacks (not used): "
-        << merge.geoNamesEnglandUnused << "\n";
+    out << "  GeoNames rows of England and Man that the England list lacks (not used): " << merge.geoNamesEnglandUnused
+        << "\n";
     out << "  GeoNames rows with no known historic county: " << merge.noCounty.size() << "\n";
     out << "  to stay within " << kMaxShippedRecords << " records, England-list places GeoNames does not hold: "
-        << selection.waterways + selection.hamlets + selection.others
-        << " (waterway names " << selection.waterways << ", hamlet names " << selection.hamlets << ", others "
-        << selection.others << "); each lies within " << std::fixed << std::setprecision(1) << selection.farthestKm
-        << " km of a place kept\n";
+        << selection.waterways + selection.hamlets + selection.others << " (waterway names " << selection.waterways
+        << ", hamlet names " << selection.hamlets << ", others " << selection.others << "); each lies within "
+        << std::fixed << std::setprecision(1) << selection.farthestKm << " km of a place kept\n";
     out << "Irish names given their English name: " << merge.englishNames << "\n";
     out << "England list places given GeoNames' position and type: " << merge.geoNamesPositions << "\n";
     out << "England list counties corrected: Worcestershire to Herefordshire " << counties.toHerefordshire

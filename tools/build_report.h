@@ -28,7 +28,7 @@ PlaceCounts countPlaces(const std::vector<Place>& places);
 struct BuildFacts {
     int englandListRows = 0;
     int geoNamesRows = 0;
-    std::vector<BadRow> badRows;  // of the two place lists
+    std::vector<BadRow> badRows; // of the two place lists
     std::vector<BadRow> badLines; // of the map, coastline and reference place files
     MergeStats merge;
     CountyCorrections counties;

@@ -113,15 +113,17 @@ std::vector<const SourcePlace*> englishGeoNames(const std::vector<SourcePlace>& 
 {
     std::vector<const SourcePlace*> out;
     for (const SourcePlace& g : geoNames)
-        if (g.country == "ENG" &&
-            (!herefordOrWorcester || g.county == "Herefordshire" || g.county == "Worcestershire"))
+        if (g.country == "ENG" && (!herefordOrWorcester || g.county == "Herefordshire" || g.county == "Worcestershire"))
             out.push_back(&g);
     return out;
 }
 
 } // namespace
 
-std::span<const BoroughCounties> boroughCounties() { return kBoroughs; }
+std::span<const BoroughCounties> boroughCounties()
+{
+    return kBoroughs;
+}
 
 CountyCorrections correctCounties(std::vector<Place>& places, const std::vector<SourcePlace>& geoNames)
 {

@@ -25,8 +25,8 @@
 namespace tools {
 
 struct BoroughCounties {
-    std::string_view area;     // as GeoNames writes it
-    std::string_view main;     // the county most of it belonged to
+    std::string_view area; // as GeoNames writes it
+    std::string_view main; // the county most of it belonged to
     std::string_view possible; // every county its land belonged to, main included, separated by "|"
 };
 std::span<const BoroughCounties> boroughCounties();

@@ -53,7 +53,8 @@ private:
         ++pos_; // the opening quote
         for (;;) {
             if (atEnd())
-                throw SourceError(fileName_ + " line " + std::to_string(startLine) + ": a quoted field is never closed");
+                throw SourceError(fileName_ + " line " + std::to_string(startLine)
+                                  + ": a quoted field is never closed");
             char c = text_[pos_++];
             if (c == '\n')
                 ++line_;

@@ -37,8 +37,13 @@ std::string readSource(const std::filesystem::path& dir, std::string_view name)
 
 std::vector<std::string> sourceFileNames()
 {
-    return {std::string(kEnglandListFile), std::string(kGeoNamesFile), kMapListSource, kGbCoastSource,
-            kIrlCoastSource, kGbTownsSource, kIrlTownsSource};
+    return {std::string(kEnglandListFile),
+            std::string(kGeoNamesFile),
+            kMapListSource,
+            kGbCoastSource,
+            kIrlCoastSource,
+            kGbTownsSource,
+            kIrlTownsSource};
 }
 
 BuiltData buildData(const std::filesystem::path& sourceDir)
@@ -62,8 +67,8 @@ BuiltData buildData(const std::filesystem::path& sourceDir)
     data.files.push_back({"MapList.Dat", maps::convertMapList(mapList)});
     data.files.push_back(
         {"UKCoast.Txt", coastlineFile(readSource(sourceDir, kGbCoastSource), kGbCoastSource, false, facts.badLines)});
-    data.files.push_back({"IRLCoast.Txt",
-                          coastlineFile(readSource(sourceDir, kIrlCoastSource), kIrlCoastSource, true, facts.badLines)});
+    data.files.push_back(
+        {"IRLCoast.Txt", coastlineFile(readSource(sourceDir, kIrlCoastSource), kIrlCoastSource, true, facts.badLines)});
     data.files.push_back(
         {"UKLocs.Txt", placeFile(readSource(sourceDir, kGbTownsSource), kGbTownsSource, false, facts.badLines)});
     data.files.push_back(

@@ -28,8 +28,14 @@ constexpr NotAPlace kNotPlaces[] = {
 
 } // namespace
 
-std::span<const EnglishName> englishNames() { return kEnglishNames; }
-std::span<const NotAPlace> notPlaces() { return kNotPlaces; }
+std::span<const EnglishName> englishNames()
+{
+    return kEnglishNames;
+}
+std::span<const NotAPlace> notPlaces()
+{
+    return kNotPlaces;
+}
 
 std::optional<std::string_view> englishNameOf(long geonameId)
 {

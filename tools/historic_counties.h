@@ -10,7 +10,7 @@
 namespace tools {
 
 struct County {
-    std::string_view code;    // Chapman code, as stored in the records
+    std::string_view code; // Chapman code, as stored in the records
     std::string_view name;
     std::string_view country; // the country code stored with it: ENG, IOM, WLS, SCT or IRL
 };

@@ -15,8 +15,14 @@ int squaredKm(int e1, int n1, int e2, int n2)
     return (e1 - e2) * (e1 - e2) + (n1 - n2) * (n1 - n2);
 }
 
-bool onBritishGrid(const SourcePlace& p) { return !p.irishGrid; }
-bool inEnglandOrMan(const SourcePlace& p) { return p.country == "ENG" || p.country == "IOM"; }
+bool onBritishGrid(const SourcePlace& p)
+{
+    return !p.irishGrid;
+}
+bool inEnglandOrMan(const SourcePlace& p)
+{
+    return p.country == "ENG" || p.country == "IOM";
+}
 
 // The England-list row each GeoNames row on the British grid stands for, if any:
 // the nearest unmatched row of the same name within kSamePlaceKm.

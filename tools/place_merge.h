@@ -23,14 +23,14 @@ inline constexpr int kDuplicateKm = 2;
 
 struct MergeStats {
     int geoNamesPositions = 0; // England-list places given GeoNames' position and type
-    int flaggedKept = 0;       // flagged rows kept because GeoNames lists them
+    int flaggedKept = 0; // flagged rows kept because GeoNames lists them
     int flaggedLeftOut = 0;
     std::vector<std::string> crossBorder; // England-list rows GeoNames places in Wales or Scotland
     int duplicates = 0;
-    int englishNames = 0;                 // Irish names given their English name
-    std::vector<std::string> notPlaces;   // GeoNames rows left out as no place of their own
-    int geoNamesEnglandUnused = 0;        // GeoNames rows of England and Man the England list lacks
-    std::vector<BadRow> noCounty;         // GeoNames rows of an area the county tables do not know
+    int englishNames = 0; // Irish names given their English name
+    std::vector<std::string> notPlaces; // GeoNames rows left out as no place of their own
+    int geoNamesEnglandUnused = 0; // GeoNames rows of England and Man the England list lacks
+    std::vector<BadRow> noCounty; // GeoNames rows of an area the county tables do not know
 };
 
 std::vector<Place> mergeSources(const std::vector<SourcePlace>& englandList, const std::vector<SourcePlace>& geoNames,

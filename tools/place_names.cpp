@@ -15,9 +15,9 @@ struct Fold {
 
 // Letters of Welsh that cp1252 lacks, written with their base letter.
 constexpr Fold kBaseLetters[] = {
-    {U'\u0174', "W"}, {U'\u0175', "w"}, {U'\u0176', "Y"}, {U'\u0177', "y"},   // circumflex
-    {U'\u1E80', "W"}, {U'\u1E81', "w"}, {U'\u1E82', "W"}, {U'\u1E83', "w"},   // grave, acute
-    {U'\u1E84', "W"}, {U'\u1E85', "w"}, {U'\u1EF2', "Y"}, {U'\u1EF3', "y"},   // diaeresis, grave
+    {U'\u0174', "W"}, {U'\u0175', "w"}, {U'\u0176', "Y"}, {U'\u0177', "y"}, // circumflex
+    {U'\u1E80', "W"}, {U'\u1E81', "w"}, {U'\u1E82', "W"}, {U'\u1E83', "w"}, // grave, acute
+    {U'\u1E84', "W"}, {U'\u1E85', "w"}, {U'\u1EF2', "Y"}, {U'\u1EF3', "y"}, // diaeresis, grave
 };
 constexpr char32_t kApostrophes[] = {U'\u2018', U'\u2019'};
 

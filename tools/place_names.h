@@ -6,9 +6,9 @@
 namespace tools {
 
 struct StoredName {
-    std::string text;            // cp1252, blanks trimmed
-    bool ok = true;              // false: a character cp1252 lacks and has no base letter here, or broken UTF-8
-    bool baseLetters = false;    // a letter cp1252 lacks (Welsh w and y with a circumflex, ...) became its base letter
+    std::string text; // cp1252, blanks trimmed
+    bool ok = true; // false: a character cp1252 lacks and has no base letter here, or broken UTF-8
+    bool baseLetters = false; // a letter cp1252 lacks (Welsh w and y with a circumflex, ...) became its base letter
     bool plainApostrophe = false; // a typographic apostrophe became "'", the one users type
 };
 

@@ -15,13 +15,13 @@ constexpr std::string_view kWaterwayWords[] = {"Canal", "Drain", "Navigation", "
 // Last words of the names of hamlets, farms, estates and districts, which were
 // seldom parishes of their own.
 constexpr std::string_view kHamletWords[] = {
-    "Bank", "Bar", "Bottom", "Brow", "Carr", "Close", "Common", "Corner", "Cottages", "Court", "Croft",
-    "Cross", "Downs", "Edge", "End", "Ends", "Estate", "Farm", "Fields", "Fold", "Gardens", "Gate", "Gdns",
-    "Green", "Grove", "Hall", "Hamlet", "Heath", "Hill", "Hole", "House", "Houses", "Lane", "Lanes", "Marsh",
-    "Mill", "Mills", "Moor", "Nook", "Park", "Place", "Rise", "Row", "Royd", "Royds", "Side", "Street", "Top",
-    "Town", "Village", "Wood",
+    "Bank",  "Bar",   "Bottom", "Brow",  "Carr",   "Close",   "Common", "Corner", "Cottages", "Court",   "Croft",
+    "Cross", "Downs", "Edge",   "End",   "Ends",   "Estate",  "Farm",   "Fields", "Fold",     "Gardens", "Gate",
+    "Gdns",  "Green", "Grove",  "Hall",  "Hamlet", "Heath",   "Hill",   "Hole",   "House",    "Houses",  "Lane",
+    "Lanes", "Marsh", "Mill",   "Mills", "Moor",   "Nook",    "Park",   "Place",  "Rise",     "Row",     "Royd",
+    "Royds", "Side",  "Street", "Top",   "Town",   "Village", "Wood",
 };
-constexpr int kCrowdSquaredKm = 4;  // places within 2 km make a place crowded
+constexpr int kCrowdSquaredKm = 4; // places within 2 km make a place crowded
 constexpr int kFarthestRound = 400; // rounds run up to 20 km
 constexpr int kCellKm = 4;
 
@@ -36,8 +36,7 @@ public:
 
     // Calls visit(j, squaredKm) for every other place j of the same grid within squaredKm of place i,
     // until visit returns false.
-    template <typename Visit>
-    void around(std::size_t i, int squaredKm, Visit visit) const
+    template <typename Visit> void around(std::size_t i, int squaredKm, Visit visit) const
     {
         const Place& p = places_[i];
         int reach = static_cast<int>(std::ceil(std::sqrt(static_cast<double>(squaredKm))));
@@ -48,8 +47,8 @@ public:
                     continue;
                 for (std::size_t j : cell->second) {
                     const Place& q = places_[j];
-                    int d = (q.easting - p.easting) * (q.easting - p.easting) +
-                            (q.northing - p.northing) * (q.northing - p.northing);
+                    int d = (q.easting - p.easting) * (q.easting - p.easting)
+                            + (q.northing - p.northing) * (q.northing - p.northing);
                     if (j != i && d <= squaredKm && !visit(j, d))
                         return;
                 }
@@ -96,8 +95,8 @@ std::vector<int> roundDistances()
 NameKind nameKind(std::string_view storedName)
 {
     std::string_view word = lastWord(storedName);
-    if (oneOf(word, kWaterwayWords) || storedName.find("Canal,") != std::string_view::npos ||
-        storedName.ends_with("(disused)"))
+    if (oneOf(word, kWaterwayWords) || storedName.find("Canal,") != std::string_view::npos
+        || storedName.ends_with("(disused)"))
         return NameKind::Waterway;
     if (oneOf(word, kHamletWords))
         return NameKind::Hamlet;

@@ -22,9 +22,15 @@ std::optional<int> km(std::string_view field)
     return r.value;
 }
 
-bool onGrid(int e, int n, bool irish) { return !gridSquare(e, n, irish).empty(); }
+bool onGrid(int e, int n, bool irish)
+{
+    return !gridSquare(e, n, irish).empty();
+}
 
-std::string position(int e, int n) { return text::padLeft(std::to_string(e), 6) + text::padLeft(std::to_string(n), 6); }
+std::string position(int e, int n)
+{
+    return text::padLeft(std::to_string(e), 6) + text::padLeft(std::to_string(n), 6);
+}
 
 } // namespace
 

@@ -56,11 +56,11 @@ void checkPosition(SourcePlace& p, std::string_view east, std::string_view north
     p.northing = static_cast<int>(std::min(checkedWhole(north, "northing"), 99999L));
     std::string expected = gridReference(p.easting, p.northing, p.irishGrid);
     if (expected.empty() || p.easting == 0 || p.northing == 0)
-        throw BadRowReason{"the position " + std::to_string(p.easting) + "," + std::to_string(p.northing) +
-                           " is off the " + (p.irishGrid ? "Irish" : "British") + " grid"};
+        throw BadRowReason{"the position " + std::to_string(p.easting) + "," + std::to_string(p.northing)
+                           + " is off the " + (p.irishGrid ? "Irish" : "British") + " grid"};
     if (gridRef != expected)
-        throw BadRowReason{"the grid reference \"" + std::string(gridRef) + "\" disagrees with the position (" +
-                           expected + ")"};
+        throw BadRowReason{"the grid reference \"" + std::string(gridRef) + "\" disagrees with the position ("
+                           + expected + ")"};
 }
 
 void setName(SourcePlace& p, std::string_view utf8)
@@ -72,16 +72,15 @@ void setName(SourcePlace& p, std::string_view utf8)
 }
 
 // Reads every row through place(), which throws BadRowReason for a bad one.
-template <typename MakePlace>
-SourceRows readRows(const CsvTable& table, std::size_t nameColumn, MakePlace place)
+template <typename MakePlace> SourceRows readRows(const CsvTable& table, std::size_t nameColumn, MakePlace place)
 {
     SourceRows out;
     for (const CsvRow& row : table.rows()) {
         std::string sourceName = nameColumn < row.fields.size() ? row.fields[nameColumn] : "";
         try {
             if (row.fields.size() != table.columnCount())
-                throw BadRowReason{"expected " + std::to_string(table.columnCount()) + " fields, found " +
-                                   std::to_string(row.fields.size())};
+                throw BadRowReason{"expected " + std::to_string(table.columnCount()) + " fields, found "
+                                   + std::to_string(row.fields.size())};
             out.places.push_back(place(row));
         } catch (const BadRowReason& reason) {
             out.bad.push_back({table.fileName(), row.line, reason.text, sourceName});
@@ -103,9 +102,9 @@ std::string describe(const BadRow& bad)
 SourceRows readEnglandList(std::string_view csvText)
 {
     CsvTable table = CsvTable::parse(csvText, kEnglandListFile);
-    const std::size_t name = table.column("name"), chapman = table.column("chapman"),
-                      country = table.column("country"), east = table.column("e_km"), north = table.column("n_km"),
-                      gridRef = table.column("gridref"), flag = table.column("maybe_not_settlement");
+    const std::size_t name = table.column("name"), chapman = table.column("chapman"), country = table.column("country"),
+                      east = table.column("e_km"), north = table.column("n_km"), gridRef = table.column("gridref"),
+                      flag = table.column("maybe_not_settlement");
     return readRows(table, name, [&](const CsvRow& row) {
         const auto& f = row.fields;
         SourcePlace p;

@@ -17,18 +17,18 @@ enum class Source { EnglandList, GeoNames };
 struct SourcePlace {
     Source source = Source::EnglandList;
     int line = 0;
-    std::string name;    // the stored form: cp1252, at most 45 characters
-    std::string county;  // England list: the Chapman code; GeoNames: the modern area as given (UTF-8)
+    std::string name; // the stored form: cp1252, at most 45 characters
+    std::string county; // England list: the Chapman code; GeoNames: the modern area as given (UTF-8)
     std::string country; // as the source writes it: ENG, IOM, WLS, SCO, NIR, IRL
-    int easting = 0;     // whole km on the British grid, or on the Irish grid when irishGrid
+    int easting = 0; // whole km on the British grid, or on the Irish grid when irishGrid
     int northing = 0;
     bool irishGrid = false;
-    bool baseLetters = false;     // see StoredName
+    bool baseLetters = false; // see StoredName
     bool plainApostrophe = false;
     bool flaggedNotSettlement = false; // England list: a canal, river, hill, ... perhaps
-    long geonameId = 0;                // GeoNames
-    std::string featureCode;           // GeoNames: PPL, PPLA2, PPLX, ...
-    long population = 0;               // GeoNames: 0 when not known
+    long geonameId = 0; // GeoNames
+    std::string featureCode; // GeoNames: PPL, PPLA2, PPLX, ...
+    long population = 0; // GeoNames: 0 when not known
 };
 
 struct BadRow {

@@ -76,9 +76,15 @@ void Parishfm::CalDistDirClick()
 
 // ---------------------------------------------------------------- radius search
 
-void Parishfm::ParishGroupClick() { ListParishesWithinRadius(); }
+void Parishfm::ParishGroupClick()
+{
+    ListParishesWithinRadius();
+}
 
-void Parishfm::GroupofParishes1Click() { ListParishesWithinRadius(); }
+void Parishfm::GroupofParishes1Click()
+{
+    ListParishesWithinRadius();
+}
 
 namespace {
 
@@ -134,8 +140,8 @@ void Parishfm::ListParishesWithinRadius()
 
         BoxProgress progress(view, ports_.feedback);
         grid::RadiusCentre centre{view.Radius, view.Parish1, view.Parish1East, view.Parish1North};
-        outcome = grid::scanWithinRadius(file_, current_, buffer_, centre, radius.value, east.value, north.value,
-                                         progress);
+        outcome =
+            grid::scanWithinRadius(file_, current_, buffer_, centre, radius.value, east.value, north.value, progress);
         switch (outcome.stop) {
         case grid::RadiusOutcome::Stop::EndOfFile: view.Progress = std::to_string(outcome.recordsRead); break;
         case grid::RadiusOutcome::Stop::MaxHits:

@@ -13,11 +13,17 @@ namespace {
 
 // A whole number as the address can carry it: hexadecimal "$" forms read
 // as numbers but are no grid positions.
-bool isGridNumber(std::string_view text) { return text::readWhole(text).ok && text.find('$') == std::string_view::npos; }
+bool isGridNumber(std::string_view text)
+{
+    return text::readWhole(text).ok && text.find('$') == std::string_view::npos;
+}
 
 } // namespace
 
-std::string mapHostSetting() { return maps::mapHostFrom(std::getenv("STEEPLEWATCHER_MAP_HOST")); }
+std::string mapHostSetting()
+{
+    return maps::mapHostFrom(std::getenv("STEEPLEWATCHER_MAP_HOST"));
+}
 
 void Parishfm::OSMapData1Click()
 {

@@ -54,8 +54,7 @@ void Mapfm::FormShow()
     }
     BusyCursor busy(ports_.feedback);
     const std::string bytes = text::readFile(*path);
-    maps::lookUpSheets({main_.Parish1, main_.OsRef1, main_.Parish1East, main_.Parish1North}, bytes,
-                       view.RichEdit1);
+    maps::lookUpSheets({main_.Parish1, main_.OsRef1, main_.Parish1East, main_.Parish1North}, bytes, view.RichEdit1);
 }
 
 void Mapfm::PrintbnClick()
@@ -65,7 +64,10 @@ void Mapfm::PrintbnClick()
                         view.RichEdit1);
 }
 
-void Mapfm::BitBtn1Click() { hide(); }
+void Mapfm::BitBtn1Click()
+{
+    hide();
+}
 
 std::optional<MapfmHandler> findMapfmHandler(std::string_view control)
 {
@@ -83,8 +85,8 @@ std::vector<std::string>* mapfmLinesBox(MapfmView& view, std::string_view contro
 
 bool isMapfmControl(std::string_view control)
 {
-    static constexpr std::string_view kControls[] = {"Panel1", "Label1", "Label7", "Printbn", "BitBtn1", "Label2",
-                                                     "Label3", "Label5", "Lablel4", "Label6", "RichEdit1", "Label4"};
+    static constexpr std::string_view kControls[] = {"Panel1", "Label1", "Label7",  "Printbn", "BitBtn1",   "Label2",
+                                                     "Label3", "Label5", "Lablel4", "Label6",  "RichEdit1", "Label4"};
     return std::ranges::find(kControls, control) != std::end(kControls);
 }
 

@@ -18,7 +18,8 @@ inline constexpr std::string_view kNoMatch = "No Matching Name Found";
 inline constexpr std::string_view kNoItemSelected = "No Item Selected";
 inline constexpr std::string_view kClearAllHistory = "Are you sure that you want to CLEAR ALL the History Records?";
 
-inline constexpr std::string_view kMainlandAndIrish = "Not Able to calculate distances between Mainland and Irish Parishes";
+inline constexpr std::string_view kMainlandAndIrish =
+    "Not Able to calculate distances between Mainland and Irish Parishes";
 inline constexpr std::string_view kBadFirstParish = "1st Parish Contains Invalid or No Data.";
 inline constexpr std::string_view kBadSecondParish = "2nd Parish Contains Invalid or No Data.";
 inline constexpr std::string_view kRadiusNotNumeric = "Radius NOT Numeric: ";
@@ -29,7 +30,8 @@ inline constexpr std::string_view kMaxHits = "Program Terminated with Maximum 10
 inline constexpr std::string_view kNoReportFile =
     "Cannot Find data file \"ParList.txt\". Re-Run Parishes within a Radius";
 inline constexpr std::string_view kUnknownReport = "Sorry, could NOT determine the type of Report";
-inline constexpr std::string_view kCountyListQuestion = "Are you sure that you want to CREATE A County Parish List for ";
+inline constexpr std::string_view kCountyListQuestion =
+    "Are you sure that you want to CREATE A County Parish List for ";
 inline constexpr std::string_view kCountyNotThree = "Target County MUST be exactly 3 Characters long";
 inline constexpr std::string_view kSearchListQuestion = " Create a  Parish List matching the Search String - ";
 

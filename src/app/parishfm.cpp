@@ -27,7 +27,10 @@ void Parishfm::run(void (Parishfm::*handler)())
     runCommand(ports_.dialogs, [&] { (this->*handler)(); });
 }
 
-void Parishfm::run(const std::function<void()>& command) { runCommand(ports_.dialogs, command); }
+void Parishfm::run(const std::function<void()>& command)
+{
+    runCommand(ports_.dialogs, command);
+}
 
 // ---------------------------------------------------------------- events
 
@@ -85,11 +88,17 @@ bool Parishfm::FormCloseQuery()
     return true;
 }
 
-void Parishfm::ExitClick() { FormCloseQuery(); }
+void Parishfm::ExitClick()
+{
+    FormCloseQuery();
+}
 
 // ---------------------------------------------------------------- display
 
-void Parishfm::readRecord(std::int32_t index) { file_.read(index, buffer_); }
+void Parishfm::readRecord(std::int32_t index)
+{
+    file_.read(index, buffer_);
+}
 
 void Parishfm::ShowCurrentRecord()
 {
@@ -127,7 +136,10 @@ void Parishfm::ShowRecordsBefore()
     }
 }
 
-void Parishfm::ShowEndMarkers() { view.Memo2.assign(kNeighbourLines, "..."); }
+void Parishfm::ShowEndMarkers()
+{
+    view.Memo2.assign(kNeighbourLines, "...");
+}
 
 void Parishfm::CountRecords()
 {

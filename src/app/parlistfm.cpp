@@ -60,7 +60,10 @@ void ParListFm::FormShow()
     view.richEditFocused = true;
 }
 
-void ParListFm::CloseClick() { hide(); }
+void ParListFm::CloseClick()
+{
+    hide();
+}
 
 void ParListFm::PrintClick()
 {

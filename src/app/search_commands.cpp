@@ -156,7 +156,10 @@ void Parishfm::ClearCurrentItem1Click()
     view.TarParItemIndex = -1;
 }
 
-void Parishfm::AddCurrentRecord1Click() { addItem(view, std::to_string(current_)); }
+void Parishfm::AddCurrentRecord1Click()
+{
+    addItem(view, std::to_string(current_));
+}
 
 void Parishfm::AddCurrentRecordName1Click()
 {

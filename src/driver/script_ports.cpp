@@ -21,7 +21,10 @@ std::string_view kindName(Answer::Kind k)
     return "?";
 }
 
-bool isUndefinedCp1252(unsigned char b) { return b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 || b == 0x9D; }
+bool isUndefinedCp1252(unsigned char b)
+{
+    return b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 || b == 0x9D;
+}
 
 } // namespace
 
@@ -58,7 +61,10 @@ void ScriptPorts::event(std::string_view line)
     out_.flush();
 }
 
-void ScriptPorts::message(const std::string& text) { event("message " + quote(text)); }
+void ScriptPorts::message(const std::string& text)
+{
+    event("message " + quote(text));
+}
 
 void ScriptPorts::warningOk(const std::string& text)
 {
@@ -126,7 +132,10 @@ std::optional<std::string> ScriptPorts::inputBox(const std::string& title, const
     return a.text;
 }
 
-void ScriptPorts::errorBox(const std::string& text) { event("error " + quote(text)); }
+void ScriptPorts::errorBox(const std::string& text)
+{
+    event("error " + quote(text));
+}
 
 bool ScriptPorts::printDialog()
 {
@@ -144,14 +153,29 @@ bool ScriptPorts::printDialog()
     return a.kind == Answer::Kind::OK;
 }
 
-void ScriptPorts::beep() { event("beep"); }
+void ScriptPorts::beep()
+{
+    event("beep");
+}
 
-void ScriptPrinter::begin(const std::string& title) { event_("print " + quote(title)); }
+void ScriptPrinter::begin(const std::string& title)
+{
+    event_("print " + quote(title));
+}
 
-void ScriptPrinter::drawLine(int, int, std::string_view text) { event_("print-line " + quote(text)); }
+void ScriptPrinter::drawLine(int, int, std::string_view text)
+{
+    event_("print-line " + quote(text));
+}
 
-void ScriptPrinter::newPage() { event_("print-page"); }
+void ScriptPrinter::newPage()
+{
+    event_("print-page");
+}
 
-void ScriptPrinter::end() { event_("print-end"); }
+void ScriptPrinter::end()
+{
+    event_("print-end");
+}
 
 } // namespace driver

@@ -9,10 +9,16 @@
 namespace driver {
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
 
 // The line number is filled in by readScript.
-[[noreturn]] void fail(std::string message) { throw ScriptError{0, std::move(message)}; }
+[[noreturn]] void fail(std::string message)
+{
+    throw ScriptError{0, std::move(message)};
+}
 
 int hexValue(char c)
 {
@@ -186,8 +192,8 @@ Action readAnswers(const Tokens& args)
             out.answers.push_back({Answer::Kind::File, args[++i].text});
         } else {
             static constexpr std::pair<std::string_view, Answer::Kind> kWords[] = {
-                {"OK", Answer::Kind::OK},  {"Cancel", Answer::Kind::Cancel},      {"Yes", Answer::Kind::Yes},
-                {"No", Answer::Kind::No},  {"cancel", Answer::Kind::CancelInput},
+                {"OK", Answer::Kind::OK}, {"Cancel", Answer::Kind::Cancel},      {"Yes", Answer::Kind::Yes},
+                {"No", Answer::Kind::No}, {"cancel", Answer::Kind::CancelInput},
             };
             bool found = false;
             for (const auto& [word, kind] : kWords)

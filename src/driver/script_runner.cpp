@@ -9,7 +9,10 @@
 namespace driver {
 namespace {
 
-[[noreturn]] void fail(std::string message) { throw ScriptError{0, std::move(message)}; }
+[[noreturn]] void fail(std::string message)
+{
+    throw ScriptError{0, std::move(message)};
+}
 
 // The controls whose focus the core follows; losing the focus does nothing
 // for the others.
@@ -27,12 +30,15 @@ std::optional<app::Focus> focusOf(std::string_view control)
 // Every control of the report viewer, its labels and panel included.
 bool isParListControl(std::string_view control)
 {
-    static constexpr std::string_view kOthers[] = {"Panel1", "Label1", "Label2", "Label3", "RichEdit1", "Scale",
-                                                   "CheckBox1"};
+    static constexpr std::string_view kOthers[] = {"Panel1",    "Label1", "Label2",   "Label3",
+                                                   "RichEdit1", "Scale",  "CheckBox1"};
     return app::isParListButton(control) || std::ranges::find(kOthers, control) != std::end(kOthers);
 }
 
-std::string where(int line) { return line > 0 ? "line " + std::to_string(line) : std::string("start"); }
+std::string where(int line)
+{
+    return line > 0 ? "line " + std::to_string(line) : std::string("start");
+}
 
 } // namespace
 
@@ -67,7 +73,7 @@ void ScriptRunner::run(const std::vector<Command>& commands)
 bool ScriptRunner::isControl(const std::string& name)
 {
     return app::textBox(core_.view, name) || (app::linesBox(core_.view, name) && name != "TarPar.Items")
-        || app::checkBox(core_.view, name) || isButton(name);
+           || app::checkBox(core_.view, name) || isButton(name);
 }
 
 // ------------------------------------------------------------ the map sheet window
@@ -216,8 +222,7 @@ void ScriptRunner::operator()(const Pick& c)
     if (const auto* wanted = std::get_if<std::size_t>(&c.item)) {
         index = *wanted;
         if (index >= items.size())
-            fail(name + " has no item " + std::to_string(index) + " (it has " + std::to_string(items.size())
-                 + ")");
+            fail(name + " has no item " + std::to_string(index) + " (it has " + std::to_string(items.size()) + ")");
     } else {
         const std::string& text = std::get<std::string>(c.item);
         index = static_cast<std::size_t>(std::find(items.begin(), items.end(), text) - items.begin());
@@ -249,7 +254,8 @@ void ScriptRunner::operator()(const Dump& c)
             app::ParListFmView& v = viewer().view;
             if (!app::parListTextBox(v, *control) && !app::parListLinesBox(v, *control)
                 && !app::parListCheckBox(v, *control))
-                fail(isParListControl(*control) ? scriptName + " has no text to dump" : "unknown control " + scriptName);
+                fail(isParListControl(*control) ? scriptName + " has no text to dump"
+                                                : "unknown control " + scriptName);
             names.push_back(scriptName);
             continue;
         }

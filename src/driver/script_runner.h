@@ -14,8 +14,8 @@ namespace driver {
 
 // The driver's exit statuses.
 enum ExitStatus : int {
-    kScriptRan = 0,       // the script ran to its end, or the program ended
-    kScriptFailed = 2,    // a line that cannot run (printed to standard error)
+    kScriptRan = 0, // the script ran to its end, or the program ended
+    kScriptFailed = 2, // a line that cannot run (printed to standard error)
     kDialogUnanswered = 3,
     kAnswersLeftOver = 4,
 };

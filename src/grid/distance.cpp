@@ -1,8 +1,8 @@
 #include "distance.h"
 
 #include <array>
-#include <cmath>
 #include <charconv>
+#include <cmath>
 #include <numbers>
 
 namespace grid {

@@ -44,7 +44,10 @@ bool sameText(std::string_view a, std::string_view b)
     return true;
 }
 
-std::string plotName(std::string_view name) { return text::padRight(name.substr(0, 15), 15); }
+std::string plotName(std::string_view name)
+{
+    return text::padRight(name.substr(0, 15), 15);
+}
 
 void addHitLine(std::string& out, const records::ParishRecord& r, double miles, std::string_view direction)
 {

@@ -14,8 +14,8 @@ inline constexpr std::int32_t kMaxHits = 1000;
 
 // What the pass takes from the main window's boxes.
 struct RadiusCentre {
-    std::string radiusText;  // as typed, copied into the report heading
-    std::string parish1;     // "Name, T, CTY, CTR"
+    std::string radiusText; // as typed, copied into the report heading
+    std::string parish1; // "Name, T, CTY, CTR"
     std::string parish1East; // as stored
     std::string parish1North;
 };
@@ -32,13 +32,13 @@ class RadiusProgress {
 public:
     virtual ~RadiusProgress() = default;
     virtual void recordsRead(std::int32_t count) = 0; // every 1000 records
-    virtual void hitsFound(std::int32_t count) = 0;   // at every hit
+    virtual void hitsFound(std::int32_t count) = 0; // at every hit
 };
 
 struct RadiusOutcome {
     enum class Stop { EndOfFile, MaxHits, BadEasting, BadNorthing };
     std::string report; // ParList.txt, CR LF lines
-    std::string plot;   // PlotList.txt, CR LF lines
+    std::string plot; // PlotList.txt, CR LF lines
     std::int32_t hits = 0;
     std::int32_t recordsRead = 0;
     Stop stop = Stop::EndOfFile;

@@ -39,8 +39,8 @@ std::string mapHostFrom(const char* setting)
 
 std::string streetMapAddress(std::string_view host, std::string_view eastingKm, std::string_view northingKm)
 {
-    return "http://" + std::string(host) + "/streetmap.dll?grid2map?X=" + std::string(eastingKm) + "500&Y="
-           + std::string(northingKm) + "500&arrow=Y&zoom=5";
+    return "http://" + std::string(host) + "/streetmap.dll?grid2map?X=" + std::string(eastingKm)
+           + "500&Y=" + std::string(northingKm) + "500&arrow=Y&zoom=5";
 }
 
 } // namespace maps

@@ -16,7 +16,13 @@ inline constexpr std::size_t kSheetRecordSize = 27;
 // Offsets and capacities in file order: "LR"/"DI", sheet number, the western,
 // southern, eastern and northern edges in whole km, and "N" for an ordinary sheet.
 inline constexpr std::array<records::FieldLayout, 7> kSheetLayout = {{
-    {0, 2}, {3, 3}, {7, 3}, {11, 4}, {16, 1}, {18, 3}, {22, 4},
+    {0, 2},
+    {3, 3},
+    {7, 3},
+    {11, 4},
+    {16, 1},
+    {18, 3},
+    {22, 4},
 }};
 
 class MapSheetRecord {

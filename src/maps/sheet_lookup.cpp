@@ -26,7 +26,10 @@ const Series& seriesOf(std::string_view description)
 }
 
 // Widened so that no pair of stored or typed numbers can overflow.
-std::int64_t number(std::string_view text) { return text::leadingInteger(text); }
+std::int64_t number(std::string_view text)
+{
+    return text::leadingInteger(text);
+}
 
 } // namespace
 
@@ -36,8 +39,8 @@ void lookUpSheets(const ParishPlace& place, std::string_view mapList, std::vecto
     const std::int64_t e = number(place.easting);
     const std::int64_t n = number(place.northing);
 
-    lines.push_back(std::string(place.description) + ", " + std::string(place.osRef) + ", "
-                    + std::string(place.easting) + ", " + std::string(place.northing) + ", will be found on:- ");
+    lines.push_back(std::string(place.description) + ", " + std::string(place.osRef) + ", " + std::string(place.easting)
+                    + ", " + std::string(place.northing) + ", will be found on:- ");
     lines.emplace_back(" ");
 
     const std::size_t whole = mapList.size() / kSheetRecordSize;
@@ -53,8 +56,7 @@ void lookUpSheets(const ParishPlace& place, std::string_view mapList, std::vecto
         // Inclusive edges: a parish on the line between two sheets is on both.
         if (e < west || e > east || n < south || n > north)
             continue;
-        const std::string head =
-            std::string(series.name) + " Sheet No. " + std::string(sheet.get(SheetField::SheetNo));
+        const std::string head = std::string(series.name) + " Sheet No. " + std::string(sheet.get(SheetField::SheetNo));
         // Only an exact "N" is an ordinary sheet; a blank or empty flag is an inset too.
         if (sheet.get(SheetField::InsetFlag) != "N") {
             lines.push_back(head + " and is shown as an inset.");

@@ -20,7 +20,10 @@ constexpr std::int64_t kLargestBlockBytes = 16384 * kRecord;
 
 } // namespace
 
-DataFile::~DataFile() { close(); }
+DataFile::~DataFile()
+{
+    close();
+}
 
 void DataFile::open(const std::filesystem::path& path)
 {
@@ -64,7 +67,10 @@ void DataFile::close()
     blockLength_ = 0;
 }
 
-void DataFile::throwNotOpen() { throw text::IoError(text::kFileNotOpen); }
+void DataFile::throwNotOpen()
+{
+    throw text::IoError(text::kFileNotOpen);
+}
 
 std::int64_t DataFile::sizeBytes() const
 {

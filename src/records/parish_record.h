@@ -19,7 +19,13 @@ struct FieldLayout {
 
 constexpr std::size_t kRecordSize = 77;
 constexpr std::array<FieldLayout, 7> kLayout = {{
-    {0, 45}, {46, 1}, {48, 3}, {52, 3}, {56, 6}, {63, 6}, {70, 6},
+    {0, 45},
+    {46, 1},
+    {48, 3},
+    {52, 3},
+    {56, 6},
+    {63, 6},
+    {70, 6},
 }};
 
 inline constexpr std::string_view kVersionPrefix = "// Database Version";

@@ -14,7 +14,7 @@ struct Cut {
 };
 
 struct Layout {
-    std::size_t width;           // lines are extended with blanks to this length
+    std::size_t width; // lines are extended with blanks to this length
     std::size_t headingLinesAfter; // lines skipped after the recognised one
     std::array<Cut, 7> fields;
 };
@@ -23,7 +23,10 @@ constexpr Layout kRadius{96, 8, {{{4, 45}, {50, 1}, {52, 3}, {56, 3}, {60, 6}, {
 // Easting and northing keep their last three and four characters.
 constexpr Layout kList{83, 2, {{{7, 45}, {53, 1}, {55, 3}, {59, 3}, {63, 6}, {73, 3}, {79, 4}}}};
 
-const Layout& layoutOf(ReportKind kind) { return kind == ReportKind::Radius ? kRadius : kList; }
+const Layout& layoutOf(ReportKind kind)
+{
+    return kind == ReportKind::Radius ? kRadius : kList;
+}
 
 // Columns 7 to 12 of a heading line name the kind of report.
 std::optional<ReportKind> kindOf(std::string_view line)

@@ -10,7 +10,10 @@ void TextPrinter::open(const std::string& title)
     pageBreakDue_ = false;
 }
 
-void TextPrinter::setFont(const std::string& family, int pointSize) { device_.setFont(family, pointSize); }
+void TextPrinter::setFont(const std::string& family, int pointSize)
+{
+    device_.setFont(family, pointSize);
+}
 
 void TextPrinter::takePendingPage()
 {

@@ -20,7 +20,8 @@ bool scanForName(records::DataFile& file, std::string_view searchText, MatchMode
                  records::ParishRecord& buffer)
 {
     SearchKey key(searchText, kNameKeyLength);
-    return scan(file, position, buffer, [&](const records::ParishRecord& r) { return nameMatches(r.name(), key, mode); });
+    return scan(file, position, buffer,
+                [&](const records::ParishRecord& r) { return nameMatches(r.name(), key, mode); });
 }
 
 bool scanForCounty(records::DataFile& file, std::string_view searchText, std::int32_t& position,

@@ -62,7 +62,10 @@ bool containsFolded(std::string_view text, std::string_view upperKey)
 }
 
 namespace {
-bool isTrimmed(char c) { return static_cast<unsigned char>(c) <= 0x20; }
+bool isTrimmed(char c)
+{
+    return static_cast<unsigned char>(c) <= 0x20;
+}
 } // namespace
 
 std::string_view trim(std::string_view s)

@@ -11,7 +11,10 @@ namespace text {
 // character they compare.
 extern const std::array<unsigned char, 256> kAnsiUpper;
 
-inline char ansiUpper(char c) { return static_cast<char>(kAnsiUpper[static_cast<unsigned char>(c)]); }
+inline char ansiUpper(char c)
+{
+    return static_cast<char>(kAnsiUpper[static_cast<unsigned char>(c)]);
+}
 std::string ansiUpper(std::string_view s);
 
 // Whether text, folded to upper case, begins with / contains upperKey (which is

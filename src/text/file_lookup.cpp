@@ -43,6 +43,9 @@ std::filesystem::path filePath(const std::filesystem::path& dir, std::string_vie
     return dir / std::filesystem::path(std::string(name));
 }
 
-bool fileExists(const std::filesystem::path& dir, std::string_view name) { return findFile(dir, name).has_value(); }
+bool fileExists(const std::filesystem::path& dir, std::string_view name)
+{
+    return findFile(dir, name).has_value();
+}
 
 } // namespace text

@@ -23,6 +23,9 @@ std::string ioErrorText(int e)
     }
 }
 
-void throwIoError(int errnoValue) { throw IoError(ioErrorText(errnoValue)); }
+void throwIoError(int errnoValue)
+{
+    throw IoError(ioErrorText(errnoValue));
+}
 
 } // namespace text

@@ -7,7 +7,10 @@
 namespace text {
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 int hexValue(char c)
 {
@@ -79,7 +82,10 @@ WholeScan scanWhole(std::string_view s)
 
 } // namespace
 
-WholeReading readWhole(std::string_view s) { return scanWhole(s).reading; }
+WholeReading readWhole(std::string_view s)
+{
+    return scanWhole(s).reading;
+}
 
 std::int32_t leadingInteger(std::string_view s)
 {

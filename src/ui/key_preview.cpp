@@ -24,7 +24,10 @@ KeyPreview::KeyPreview(QWidget& window, std::function<void(app::Key)> onKey)
     qApp->installEventFilter(this);
 }
 
-KeyPreview::~KeyPreview() { qApp->removeEventFilter(this); }
+KeyPreview::~KeyPreview()
+{
+    qApp->removeEventFilter(this);
+}
 
 bool KeyPreview::eventFilter(QObject* watched, QEvent* event)
 {

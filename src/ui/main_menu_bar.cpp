@@ -29,8 +29,7 @@ void describe(QAction& action, const app::MenuEntry& entry)
     }
 }
 
-void connectCommand(QAction& action, std::string_view name,
-                    const std::function<void(std::string_view)>& onCommand)
+void connectCommand(QAction& action, std::string_view name, const std::function<void(std::string_view)>& onCommand)
 {
     action.setEnabled(app::findHandler(name).has_value());
     QObject::connect(&action, &QAction::triggered, &action, [onCommand, name] { onCommand(name); });

@@ -34,9 +34,8 @@ constexpr LabelSpec kUpperLabels[] = {
      "yellow", true},
     {"Label3", "There are 204 in the series to cover mainland UK.", "yellow", true},
     {"Label5", "", "lime", false}, // the Landranger page, set below
-    {"Lablel4",
-     "The Discovery Series of maps also to a scale of 1:50000 each cover an area of approx 40km  by 30km ", "yellow",
-     true},
+    {"Lablel4", "The Discovery Series of maps also to a scale of 1:50000 each cover an area of approx 40km  by 30km ",
+     "yellow", true},
     {"Label6", "There are 89 in the series to cover the whole of Ireland. ", "yellow", false},
 };
 constexpr LabelSpec kBottomLabel = {
@@ -136,7 +135,10 @@ TMapfm::TMapfm(app::Mapfm& core, QWidget* parent) : QWidget(parent, Qt::Dialog),
     hide();
 }
 
-TMapfm::~TMapfm() { core_.viewChanged = nullptr; }
+TMapfm::~TMapfm()
+{
+    core_.viewChanged = nullptr;
+}
 
 void TMapfm::dispatch(void (app::Mapfm::*handler)())
 {
@@ -158,6 +160,9 @@ void TMapfm::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
 }
 
-void TMapfm::push() { richEdit_->setPlainText(joinLines(core_.view.RichEdit1)); }
+void TMapfm::push()
+{
+    richEdit_->setPlainText(joinLines(core_.view.RichEdit1));
+}
 
 } // namespace ui

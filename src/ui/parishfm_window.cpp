@@ -54,8 +54,8 @@ TParishfm::TParishfm(const std::filesystem::path& workingDirectory, QWidget* par
     build(workingDirectory);
 }
 
-TParishfm::TParishfm(const std::filesystem::path& workingDirectory, app::Dialogs& dialogs,
-                     app::Feedback& feedback, app::Platform& platform, QWidget* parent)
+TParishfm::TParishfm(const std::filesystem::path& workingDirectory, app::Dialogs& dialogs, app::Feedback& feedback,
+                     app::Platform& platform, QWidget* parent)
     : QMainWindow(parent), dialogs_(dialogs), feedback_(*this, feedback), platform_(platform)
 {
     build(workingDirectory);
@@ -96,9 +96,8 @@ void TParishfm::build(const std::filesystem::path& workingDirectory)
     // and the core's empty views.
     pullFromWidgets();
     pushToWidgets(true);
-    keyPreview_ = new KeyPreview(*this, [this](app::Key key) {
-        dispatch([key](app::Parishfm& core) { core.FormKeyDown(key); });
-    });
+    keyPreview_ = new KeyPreview(
+        *this, [this](app::Key key) { dispatch([key](app::Parishfm& core) { core.FormKeyDown(key); }); });
     connect(qApp, &QApplication::focusChanged, this, &TParishfm::focusChanged);
     dispatch([](app::Parishfm& core) { core.FormCreate(); });
 }

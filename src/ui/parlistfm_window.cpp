@@ -91,8 +91,7 @@ TParListFm::TParListFm(app::ParListFm& core, QWidget* parent) : QWidget(parent, 
     scaleGroup->addWidget(scale_);
     checkBox_ = new QCheckBox("Restrict Plot to Target County", panel);
     checkBox_->setObjectName("CheckBox1");
-    checkBox_->setToolTip(
-        "If Checked plot will only include Parishes in the Same County as the Target Parish.");
+    checkBox_->setToolTip("If Checked plot will only include Parishes in the Same County as the Target Parish.");
     scaleGroup->addWidget(checkBox_);
     row->addLayout(scaleGroup);
     row->addWidget(label(panel, "Label3", "Pixels per Km"));
@@ -119,7 +118,10 @@ TParListFm::TParListFm(app::ParListFm& core, QWidget* parent) : QWidget(parent, 
     hide();
 }
 
-TParListFm::~TParListFm() { core_.viewChanged = nullptr; }
+TParListFm::~TParListFm()
+{
+    core_.viewChanged = nullptr;
+}
 
 void TParListFm::dispatch(void (app::ParListFm::*handler)())
 {

@@ -41,25 +41,25 @@ void QtDialogs::warningOk(const std::string& text)
 bool QtDialogs::warningYesNo(const std::string& text)
 {
     return ask(parent_, QMessageBox::Warning, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
-        == QMessageBox::Yes;
+           == QMessageBox::Yes;
 }
 
 bool QtDialogs::confirmYesNo(const std::string& text)
 {
     return ask(parent_, QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
-        == QMessageBox::Yes;
+           == QMessageBox::Yes;
 }
 
 bool QtDialogs::confirmOkCancel(const std::string& text)
 {
     return ask(parent_, QMessageBox::Question, text, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel)
-        == QMessageBox::Ok;
+           == QMessageBox::Ok;
 }
 
 bool QtDialogs::infoYesNo(const std::string& text)
 {
     return ask(parent_, QMessageBox::Information, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
-        == QMessageBox::Yes;
+           == QMessageBox::Yes;
 }
 
 std::optional<std::string> QtDialogs::inputBox(const std::string& title, const std::string& prompt,
@@ -78,7 +78,10 @@ void QtDialogs::errorBox(const std::string& text)
     ask(parent_, QMessageBox::Critical, text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
-void QtFeedback::beep() { QApplication::beep(); }
+void QtFeedback::beep()
+{
+    QApplication::beep();
+}
 
 void QtFeedback::setBusy(bool busy)
 {
@@ -90,7 +93,8 @@ void QtFeedback::setBusy(bool busy)
 
 void QtPlatform::quit()
 {
-    QMetaObject::invokeMethod(qApp, [] { QCoreApplication::quit(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        qApp, [] { QCoreApplication::quit(); }, Qt::QueuedConnection);
 }
 
 namespace {

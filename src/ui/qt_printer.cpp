@@ -38,11 +38,20 @@ void QtPrinterDevice::setFont(const std::string& family, int pointSize)
     painter().setFont(font);
 }
 
-int QtPrinterDevice::textWidth(std::string_view text) { return painter().fontMetrics().horizontalAdvance(toQt(text)); }
+int QtPrinterDevice::textWidth(std::string_view text)
+{
+    return painter().fontMetrics().horizontalAdvance(toQt(text));
+}
 
-int QtPrinterDevice::textHeight(std::string_view) { return painter().fontMetrics().height(); }
+int QtPrinterDevice::textHeight(std::string_view)
+{
+    return painter().fontMetrics().height();
+}
 
-int QtPrinterDevice::charHeight() { return painter().fontMetrics().height(); }
+int QtPrinterDevice::charHeight()
+{
+    return painter().fontMetrics().height();
+}
 
 void QtPrinterDevice::drawLine(int x, int y, std::string_view text)
 {

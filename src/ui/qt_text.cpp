@@ -4,9 +4,15 @@
 
 namespace ui {
 
-QString toQt(std::string_view cp1252) { return QString::fromStdString(text::cp1252ToUtf8(cp1252)); }
+QString toQt(std::string_view cp1252)
+{
+    return QString::fromStdString(text::cp1252ToUtf8(cp1252));
+}
 
-std::string fromQt(const QString& text) { return text::utf8ToCp1252(text.toStdString()); }
+std::string fromQt(const QString& text)
+{
+    return text::utf8ToCp1252(text.toStdString());
+}
 
 QString withoutAccelerators(std::string_view caption)
 {

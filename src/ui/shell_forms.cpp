@@ -14,15 +14,42 @@ void shape(QWidget& window, const char* name, const char* caption)
 
 } // namespace
 
-TAboutBox::TAboutBox(QWidget* parent) : QWidget(parent, Qt::Window) { shape(*this, "AboutBox", "About"); }
-TReadMefm::TReadMefm(QWidget* parent) : QWidget(parent, Qt::Window) { shape(*this, "ReadMefm", "Read Me"); }
-TLicencefm::TLicencefm(QWidget* parent) : QWidget(parent, Qt::Window) { shape(*this, "Licencefm", "Licence Agreement"); }
-TUpdatefm::TUpdatefm(QWidget* parent) : QWidget(parent, Qt::Window) { shape(*this, "Updatefm", "Update"); }
-TCodesFm::TCodesFm(QWidget* parent) : QWidget(parent, Qt::Window) { shape(*this, "CodesFm", "County Code List"); }
-TPlotFm::TPlotFm(QWidget* parent) : QWidget(parent, Qt::Window) { shape(*this, "PlotFm", "Parish Location Plot"); }
-TMyTextfm::TMyTextfm(QWidget* parent) : QWidget(parent, Qt::Window) { shape(*this, "MyTextfm", "MyTextfm"); }
-TPlotDataFm::TPlotDataFm(QWidget* parent) : QWidget(parent, Qt::Window) { shape(*this, "PlotDataFm", "Plot Data"); }
-TLocPlotfm::TLocPlotfm(QWidget* parent) : QWidget(parent, Qt::Window) { shape(*this, "LocPlotfm", "LocPlotfm"); }
+TAboutBox::TAboutBox(QWidget* parent) : QWidget(parent, Qt::Window)
+{
+    shape(*this, "AboutBox", "About");
+}
+TReadMefm::TReadMefm(QWidget* parent) : QWidget(parent, Qt::Window)
+{
+    shape(*this, "ReadMefm", "Read Me");
+}
+TLicencefm::TLicencefm(QWidget* parent) : QWidget(parent, Qt::Window)
+{
+    shape(*this, "Licencefm", "Licence Agreement");
+}
+TUpdatefm::TUpdatefm(QWidget* parent) : QWidget(parent, Qt::Window)
+{
+    shape(*this, "Updatefm", "Update");
+}
+TCodesFm::TCodesFm(QWidget* parent) : QWidget(parent, Qt::Window)
+{
+    shape(*this, "CodesFm", "County Code List");
+}
+TPlotFm::TPlotFm(QWidget* parent) : QWidget(parent, Qt::Window)
+{
+    shape(*this, "PlotFm", "Parish Location Plot");
+}
+TMyTextfm::TMyTextfm(QWidget* parent) : QWidget(parent, Qt::Window)
+{
+    shape(*this, "MyTextfm", "MyTextfm");
+}
+TPlotDataFm::TPlotDataFm(QWidget* parent) : QWidget(parent, Qt::Window)
+{
+    shape(*this, "PlotDataFm", "Plot Data");
+}
+TLocPlotfm::TLocPlotfm(QWidget* parent) : QWidget(parent, Qt::Window)
+{
+    shape(*this, "LocPlotfm", "LocPlotfm");
+}
 
 std::unique_ptr<QWidget> createForm(std::string_view formName)
 {

@@ -16,7 +16,7 @@ TEST(GeneralError, AddsAFullStopOnlyAfterCharactersThatSortAfterIt)
         {"I/O error 5", "I/O error 5."},
         {"Done.", "Done."},
         {"Really?", "Really?."}, // '?' sorts after '.'
-        {"Stop!", "Stop!"},      // '!' sorts before '.'
+        {"Stop!", "Stop!"}, // '!' sorts before '.'
         {"Path -", "Path -"},
         {"Disk full)", "Disk full)"},
         {"a/", "a/."},

@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-using apptest::CoreOnFile;
 using app::Parishfm;
+using apptest::CoreOnFile;
 using testsupport::parish;
 using Lines = std::vector<std::string>;
 
@@ -13,10 +13,10 @@ namespace {
 
 const std::vector<records::ParishRecord> kFile = {
     testsupport::versionRecord(),
-    parish("Origin", "A", "LEI", "ENG", "SK0000", 400, 300),   // 1
-    parish("Corner", "B", "LEI", "ENG", "SK3040", 430, 340),   // 2
-    parish("Galway", "T", "GAL", "IRL", "M2925", 129, 225),    // 3
-    parish("Near", "V", "LEI", "WLS", "SK0001", 403, 296),     // 4
+    parish("Origin", "A", "LEI", "ENG", "SK0000", 400, 300), // 1
+    parish("Corner", "B", "LEI", "ENG", "SK3040", 430, 340), // 2
+    parish("Galway", "T", "GAL", "IRL", "M2925", 129, 225), // 3
+    parish("Near", "V", "LEI", "WLS", "SK0001", 403, 296), // 4
 };
 
 struct Grid : CoreOnFile {

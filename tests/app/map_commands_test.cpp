@@ -71,7 +71,8 @@ std::string question(const std::string& name)
 
 TEST_F(Maps, MapDataSelectsTheParishAndListsItsSheets)
 {
-    writeMapList(sheet("LR", "128", "400", " 300", "N", "440", " 340") + sheet("LR", "129", "440", " 300", "N", "480", " 340"));
+    writeMapList(sheet("LR", "128", "400", " 300", "N", "440", " 340")
+                 + sheet("LR", "129", "440", " 300", "N", "480", " 340"));
     goTo(1);
     core->view.Miles = "12.0";
     f.run(&app::Parishfm::OSMapData1Click);
@@ -81,8 +82,9 @@ TEST_F(Maps, MapDataSelectsTheParishAndListsItsSheets)
     EXPECT_EQ(core->view.Miles, ""); // selected as the button does
     const app::MapfmView& map = core->mapFm().view;
     EXPECT_TRUE(map.visible);
-    EXPECT_EQ(map.RichEdit1, (Lines{kAshbyHeader, " ", "Landranger  Sheet No. 128 and will be 35Km from the Western edge of the Map",
-                                    k45 + "and 15Km from the Southern Edge of the Map.", " ", "Done"}));
+    EXPECT_EQ(map.RichEdit1,
+              (Lines{kAshbyHeader, " ", "Landranger  Sheet No. 128 and will be 35Km from the Western edge of the Map",
+                     k45 + "and 15Km from the Southern Edge of the Map.", " ", "Done"}));
 
     // Closing and showing again repeats the lookup from the file.
     core->mapFm().run(&app::Mapfm::BitBtn1Click);
@@ -90,7 +92,8 @@ TEST_F(Maps, MapDataSelectsTheParishAndListsItsSheets)
     EXPECT_FALSE(map.visible);
     writeMapList(sheet("LR", "200", "430", " 310", "I", "440", " 320"));
     f.run(&app::Parishfm::OSMapData1Click);
-    EXPECT_EQ(map.RichEdit1, (Lines{kAshbyHeader, " ", "Landranger  Sheet No. 200 and is shown as an inset.", " ", "Done"}));
+    EXPECT_EQ(map.RichEdit1,
+              (Lines{kAshbyHeader, " ", "Landranger  Sheet No. 200 and is shown as an inset.", " ", "Done"}));
 }
 
 TEST_F(Maps, MapDataRefusals)
@@ -104,8 +107,9 @@ TEST_F(Maps, MapDataRefusals)
     // No map file: the window opens, says so, closes again, empty.
     goTo(1);
     f.run(&app::Parishfm::OSMapData1Click);
-    EXPECT_EQ(f.events(), (Lines{"show Mapfm", "message \"Cannot Find data file \\\"MapList.Dat\\\". Re-Load software\"",
-                                 "hide Mapfm"}));
+    EXPECT_EQ(
+        f.events(),
+        (Lines{"show Mapfm", "message \"Cannot Find data file \\\"MapList.Dat\\\". Re-Load software\"", "hide Mapfm"}));
     EXPECT_FALSE(core->mapFm().view.visible);
     EXPECT_TRUE(core->mapFm().view.RichEdit1.empty());
 }
@@ -124,7 +128,8 @@ TEST_F(Maps, ADamagedMapFileIsReportedAndTheLinesSoFarStay)
     writeMapList(whole + whole.substr(0, 20));
     goTo(1);
     f.run(&app::Parishfm::OSMapData1Click);
-    EXPECT_EQ(f.events(), (Lines{"show Mapfm", "error \"MapList.Dat is damaged: its last map sheet record is incomplete.\""}));
+    EXPECT_EQ(f.events(),
+              (Lines{"show Mapfm", "error \"MapList.Dat is damaged: its last map sheet record is incomplete.\""}));
     const app::MapfmView& map = core->mapFm().view;
     EXPECT_TRUE(map.visible);
     EXPECT_EQ(map.RichEdit1.size(), 5u); // header, " ", the sheet's two lines, " "; no "Done"
@@ -148,8 +153,10 @@ TEST_F(Maps, ShowLocationOpensTheStreetMapAfterAsking)
     f.answer(Answer::Kind::Yes);
     f.run(&app::Parishfm::ShowLocation2Click);
     // The name as stored, blanks included; the numbers trimmed.
-    EXPECT_EQ(f.events(), (Lines{question("  Far North  ") + " -> Yes",
-                                 "browse \"http://www.streetmap.co.uk/streetmap.dll?grid2map?X=450500&Y=1210500&arrow=Y&zoom=5\""}));
+    EXPECT_EQ(
+        f.events(),
+        (Lines{question("  Far North  ") + " -> Yes",
+               "browse \"http://www.streetmap.co.uk/streetmap.dll?grid2map?X=450500&Y=1210500&arrow=Y&zoom=5\""}));
 
     core->setMapHost("maps.example.org:8080");
     f.answer(Answer::Kind::No);

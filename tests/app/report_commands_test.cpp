@@ -47,11 +47,13 @@ TEST_F(Reports, CountyListAsksWithTheUpperCasedCountyWritesTheReportAndShowsIt)
     f.events();
     f.answer(Answer::Kind::Yes);
     f.run(&app::Parishfm::SelectedCounty1Click);
-    EXPECT_EQ(f.events(), (Lines{"confirm \"Are you sure that you want to CREATE A County Parish List for \\\"LEI\\\"?\" -> Yes",
-                                 "show ParListFm"}));
-    std::string expected = " \r\n      County of LEI - List of Parishes.\r\n      ====================================\r\n \r\n"
-                           + reports::listLine(kFile[1]) + "\r\n" + reports::listLine(kFile[2])
-                           + "\r\n \r\n \r\n      2 Records Listed for  LEI County\r\n";
+    EXPECT_EQ(f.events(),
+              (Lines{"confirm \"Are you sure that you want to CREATE A County Parish List for \\\"LEI\\\"?\" -> Yes",
+                     "show ParListFm"}));
+    std::string expected =
+        " \r\n      County of LEI - List of Parishes.\r\n      ====================================\r\n \r\n"
+        + reports::listLine(kFile[1]) + "\r\n" + reports::listLine(kFile[2])
+        + "\r\n \r\n \r\n      2 Records Listed for  LEI County\r\n";
     EXPECT_EQ(report(), expected);
     EXPECT_EQ(core->currentRecord(), 0);
     EXPECT_EQ(core->view.Progress, "Done");
@@ -73,16 +75,24 @@ TEST_F(Reports, RefusalsWriteNothing)
         Answer::Kind answer;
         Lines events;
     } cases[] = {
-        {&app::Parishfm::SelectedCounty1Click, "lei", Answer::Kind::No,
+        {&app::Parishfm::SelectedCounty1Click,
+         "lei",
+         Answer::Kind::No,
          {"confirm \"Are you sure that you want to CREATE A County Parish List for \\\"LEI\\\"?\" -> No"}},
         // The question comes before the length check.
-        {&app::Parishfm::SelectedCounty1Click, "le", Answer::Kind::Yes,
+        {&app::Parishfm::SelectedCounty1Click,
+         "le",
+         Answer::Kind::Yes,
          {"confirm \"Are you sure that you want to CREATE A County Parish List for \\\"LE\\\"?\" -> Yes",
           "message \"Target County MUST be exactly 3 Characters long\""}},
-        {&app::Parishfm::SelectedCounty1Click, " lei", Answer::Kind::Yes,
+        {&app::Parishfm::SelectedCounty1Click,
+         " lei",
+         Answer::Kind::Yes,
          {"confirm \"Are you sure that you want to CREATE A County Parish List for \\\" LEI\\\"?\" -> Yes",
           "message \"Target County MUST be exactly 3 Characters long\""}},
-        {&app::Parishfm::ParishesmatchingSearchString1Click, "  ash ", Answer::Kind::No,
+        {&app::Parishfm::ParishesmatchingSearchString1Click,
+         "  ash ",
+         Answer::Kind::No,
          {"confirm \" Create a  Parish List matching the Search String - \\\"ash\\\"?\" -> No"}},
     };
     for (const Case& c : cases) {

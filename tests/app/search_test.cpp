@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
-using apptest::CoreOnFile;
 using app::Parishfm;
+using apptest::CoreOnFile;
 using driver::Answer;
 using testsupport::parish;
 using Lines = std::vector<std::string>;
@@ -15,12 +15,12 @@ namespace {
 
 const std::vector<records::ParishRecord> kFile = {
     testsupport::versionRecord(),
-    parish("Aston", "A", "WAR", "ENG", "SP0888", 408, 288),     // 1
-    parish("Ashby", "A", "LEI", "ENG", "SK3516", 435, 316),     // 2
+    parish("Aston", "A", "WAR", "ENG", "SP0888", 408, 288), // 1
+    parish("Ashby", "A", "LEI", "ENG", "SK3516", 435, 316), // 2
     parish("Ashby Magna", "A", "LEI", "ENG", "SP5689", 456, 289), // 3
-    parish("Stanton", "A", " KE", "ENG", "TQ0000", 500, 100),   // 4
+    parish("Stanton", "A", " KE", "ENG", "TQ0000", 500, 100), // 4
     parish("\xc9glise 250", "A", "KEN", "ENG", "TQ0000", 500, 100), // 5
-    parish("Bastow", "A", "KEN", "ENG", "TQ0000", 500, 100),    // 6
+    parish("Bastow", "A", "KEN", "ENG", "TQ0000", 500, 100), // 6
 };
 
 const std::string kNoMatch = "message \"No Matching Name Found\"";
@@ -50,18 +50,18 @@ TEST(FindFirst, FindsByNameNumberOrNothing)
         {"ash", false, 2, false},
         {"  ash  ", false, 2, false},
         {"st", false, 4, false},
-        {"st", true, 1, false},      // in the middle of a word
+        {"st", true, 1, false}, // in the middle of a word
         {"\xe9glise", false, 5, false}, // accented letters fold too
-        {"//", false, 0, false},     // the version record is searched like any other
-        {"", false, 0, false},       // every name matches an empty key
+        {"//", false, 0, false}, // the version record is searched like any other
+        {"", false, 0, false}, // every name matches an empty key
         {"", true, 0, true},
         {"zzz", false, 0, true},
-        {"3", false, 3, false},      // record numbers jump
+        {"3", false, 3, false}, // record numbers jump
         {"$3", false, 3, false},
         {"-3", false, 0, false},
         {"999", false, 6, false},
-        {"250 ", false, 0, true},     // not a number: searched as a name, which no name starts with
-        {"250", true, 6, false},      // the highest record, not a name search
+        {"250 ", false, 0, true}, // not a number: searched as a name, which no name starts with
+        {"250", true, 6, false}, // the highest record, not a name search
         {std::string(50, 'x'), false, 0, true},
     };
     for (const auto& c : cases) {

@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
-using apptest::CoreOnFile;
 using app::Parishfm;
+using apptest::CoreOnFile;
 using Lines = std::vector<std::string>;
 
 namespace {
@@ -19,7 +19,10 @@ std::vector<records::ParishRecord> sampleFile(int parishes)
     return r;
 }
 
-std::string lineOf(const std::vector<records::ParishRecord>& file, int i) { return records::recordLine(file[i]); }
+std::string lineOf(const std::vector<records::ParishRecord>& file, int i)
+{
+    return records::recordLine(file[i]);
+}
 
 // The neighbour lists as they should be with the cursor at n.
 Lines expectedBefore(const std::vector<records::ParishRecord>& file, int n)
@@ -106,8 +109,9 @@ TEST(Start, AReadOnlyDataFileIsBrowsedWithOneMessage)
     auto file = sampleFile(10);
     CoreOnFile t(file);
     std::filesystem::permissions(t.dir.path(), std::filesystem::perms::all, std::filesystem::perm_options::replace);
-    std::filesystem::permissions(t.dir / "Parishes.Dat", std::filesystem::perms::owner_read
-                                     | std::filesystem::perms::others_read | std::filesystem::perms::group_read,
+    std::filesystem::permissions(t.dir / "Parishes.Dat",
+                                 std::filesystem::perms::owner_read | std::filesystem::perms::others_read
+                                     | std::filesystem::perms::group_read,
                                  std::filesystem::perm_options::replace);
     std::string before = testsupport::readBytes(t.dir / "Parishes.Dat");
     EXPECT_TRUE(testsupport::withPermissionsEnforced([&] {
@@ -153,21 +157,15 @@ TEST(Moves, StepAndPageThroughTheFileWithBeepsAtTheEnds)
         bool beep;
     };
     const Step steps[] = {
-        {app::Key::Down, 1, false},
-        {app::Key::Up, 0, false},
-        {app::Key::Up, 0, true},        // already at the first record
-        {app::Key::Down, 1, false},
-        {app::Key::Down, 2, false},
-        {app::Key::Down, 3, false},
-        {app::Key::PageUp, 3, true},    // fewer than six before: stays
-        {app::Key::PageDown, 9, false},
-        {app::Key::PageDown, 15, false},
+        {app::Key::Down, 1, false},     {app::Key::Up, 0, false},
+        {app::Key::Up, 0, true}, // already at the first record
+        {app::Key::Down, 1, false},     {app::Key::Down, 2, false},
+        {app::Key::Down, 3, false},     {app::Key::PageUp, 3, true}, // fewer than six before: stays
+        {app::Key::PageDown, 9, false}, {app::Key::PageDown, 15, false},
         {app::Key::PageDown, 15, true}, // only five ahead (16..20): no move
-        {app::Key::PageUp, 9, false},
-        {app::Key::End, 20, true},
-        {app::Key::Down, 20, true},     // already at the last record
-        {app::Key::Up, 19, false},
-        {app::Key::Home, 0, true},
+        {app::Key::PageUp, 9, false},   {app::Key::End, 20, true},
+        {app::Key::Down, 20, true}, // already at the last record
+        {app::Key::Up, 19, false},      {app::Key::Home, 0, true},
         {app::Key::Other, 0, false},
     };
     for (const Step& s : steps) {
@@ -235,6 +233,6 @@ TEST(Close, AsksAndEndsOnlyOnOk)
     core.run(&Parishfm::ExitClick);
     EXPECT_TRUE(core.ended());
     EXPECT_TRUE(t.ports.quitRequested());
-    EXPECT_EQ(t.events(), (Lines{"confirm \"Terminate Application?\" -> Cancel",
-                                 "confirm \"Terminate Application?\" -> OK"}));
+    EXPECT_EQ(t.events(),
+              (Lines{"confirm \"Terminate Application?\" -> Cancel", "confirm \"Terminate Application?\" -> OK"}));
 }

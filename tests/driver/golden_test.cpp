@@ -29,7 +29,10 @@ const fs::path kGolden = GOLDEN_DIR;
 
 void noDataFile(const TempDir&) {}
 
-void emptyDataFile(const TempDir& dir) { testsupport::writeBytes(dir / "Parishes.Dat", ""); }
+void emptyDataFile(const TempDir& dir)
+{
+    testsupport::writeBytes(dir / "Parishes.Dat", "");
+}
 
 // The version record and nineteen parishes: records 0 to 19, "Parish 00001"
 // at record 1 and so on.
@@ -57,8 +60,8 @@ void storedTexts(const TempDir& dir)
     using testsupport::parish;
     auto longCounty = parish("Long County", "A", "LEI", "ENG", "SK3516", 435, 316);
     longCounty.bytes[48] = 9; // county: capacity 3
-    auto longName = records::makeRecord({std::string("Short") + std::string(40, '#'), "A", "LEI", "ENG", "SK3516",
-                                         "   435", "   316"});
+    auto longName = records::makeRecord(
+        {std::string("Short") + std::string(40, '#'), "A", "LEI", "ENG", "SK3516", "   435", "   316"});
     longName.bytes[0] = static_cast<char>(200); // name: capacity 45
     auto longEasting = parish("Long Easting", "A", "LEI", "ENG", "SK3516", 435, 316);
     longEasting.bytes[63] = 7; // easting: capacity 6
@@ -79,16 +82,15 @@ void storedTexts(const TempDir& dir)
 void searchFile(const TempDir& dir)
 {
     using testsupport::parish;
-    testsupport::writeDataFile(dir / "Parishes.Dat",
-                               {
-                                   testsupport::versionRecord(),
-                                   parish("Aston", "A", "WAR", "ENG", "SP0888", 408, 288),
-                                   parish("Ashby", "A", "LEI", "ENG", "SK3516", 435, 316),
-                                   parish("Ashby Magna", "A", "LEI", "ENG", "SP5689", 456, 289),
-                                   parish("Stanton", "A", " KE", "ENG", "TQ0000", 500, 100),
-                                   parish("\xC9glise 250", "A", "KEN", "ENG", "TQ0000", 500, 100),
-                                   parish("Bastow", "A", "KEN", "ENG", "TQ0000", 500, 100),
-                               });
+    testsupport::writeDataFile(dir / "Parishes.Dat", {
+                                                         testsupport::versionRecord(),
+                                                         parish("Aston", "A", "WAR", "ENG", "SP0888", 408, 288),
+                                                         parish("Ashby", "A", "LEI", "ENG", "SK3516", 435, 316),
+                                                         parish("Ashby Magna", "A", "LEI", "ENG", "SP5689", 456, 289),
+                                                         parish("Stanton", "A", " KE", "ENG", "TQ0000", 500, 100),
+                                                         parish("\xC9glise 250", "A", "KEN", "ENG", "TQ0000", 500, 100),
+                                                         parish("Bastow", "A", "KEN", "ENG", "TQ0000", 500, 100),
+                                                     });
     testsupport::writeBytes(dir / "HistList.txt", "zed\nash\n");
 }
 
@@ -117,8 +119,8 @@ void aroundAshby(const TempDir& dir)
     testsupport::writeBytes(dir / "ParList.txt", "an earlier report\r\n");
 }
 
-std::string sheetRecord(const char* series, const char* number, const char* west, const char* south,
-                        const char* inset, const char* east, const char* north)
+std::string sheetRecord(const char* series, const char* number, const char* west, const char* south, const char* inset,
+                        const char* east, const char* north)
 {
     maps::MapSheetRecord r;
     using maps::SheetField;
@@ -138,12 +140,11 @@ std::string sheetRecord(const char* series, const char* number, const char* west
 void aroundAshbyWithMaps(const TempDir& dir)
 {
     aroundAshby(dir);
-    testsupport::writeBytes(dir / "MapList.Dat",
-                            sheetRecord("LR", "127", "395", " 300", "N", "435", " 340")
-                                + sheetRecord("LR", "128", "435", " 300", "N", "475", " 340")
-                                + sheetRecord("LR", "900", "430", " 310", "I", "440", " 320")
-                                + sheetRecord("LR", "999", "100", " 200", "N", "140", " 240")
-                                + sheetRecord("DI", " 46", "120", " 210", "N", "160", " 240"));
+    testsupport::writeBytes(dir / "MapList.Dat", sheetRecord("LR", "127", "395", " 300", "N", "435", " 340")
+                                                     + sheetRecord("LR", "128", "435", " 300", "N", "475", " 340")
+                                                     + sheetRecord("LR", "900", "430", " 310", "I", "440", " 320")
+                                                     + sheetRecord("LR", "999", "100", " 200", "N", "140", " 240")
+                                                     + sheetRecord("DI", " 46", "120", " 210", "N", "160", " 240"));
 }
 
 // The version record and 1100 parishes close together, for the 1000-hit limit.
@@ -173,7 +174,10 @@ struct GoldenCase {
 };
 
 // Names the case in test output.
-void PrintTo(const GoldenCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const GoldenCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 const GoldenCase kCases[] = {
     {"start_view", twentyRecords, 0, true},
@@ -218,9 +222,15 @@ std::map<std::string, std::string> folderContent(const fs::path& dir)
     return files;
 }
 
-std::string readIfPresent(const fs::path& path) { return fs::exists(path) ? testsupport::readBytes(path) : ""; }
+std::string readIfPresent(const fs::path& path)
+{
+    return fs::exists(path) ? testsupport::readBytes(path) : "";
+}
 
-fs::path writtenFile(const GoldenCase& c, const char* file) { return kGolden / (std::string(c.name) + "." + file); }
+fs::path writtenFile(const GoldenCase& c, const char* file)
+{
+    return kGolden / (std::string(c.name) + "." + file);
+}
 
 bool isWrittenBy(const GoldenCase& c, const std::string& file)
 {

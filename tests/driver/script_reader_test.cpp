@@ -8,8 +8,14 @@ using driver::Answer;
 using driver::ScriptError;
 using driver::Token;
 
-Token word(std::string s) { return {std::move(s), false}; }
-Token text(std::string s) { return {std::move(s), true}; }
+Token word(std::string s)
+{
+    return {std::move(s), false};
+}
+Token text(std::string s)
+{
+    return {std::move(s), true};
+}
 
 struct TokenCase {
     const char* line;
@@ -117,7 +123,8 @@ TEST(ReadScript, ReadsEveryCommand)
     const auto& answers = std::get<driver::QueueAnswers>(commands[9].action).answers;
     using K = Answer::Kind;
     const std::vector<std::pair<K, std::string>> expected = {
-        {K::OK, ""}, {K::Cancel, ""}, {K::Yes, ""}, {K::No, ""}, {K::Text, "a"}, {K::File, "b.csv"}, {K::CancelInput, ""},
+        {K::OK, ""},    {K::Cancel, ""},    {K::Yes, ""},         {K::No, ""},
+        {K::Text, "a"}, {K::File, "b.csv"}, {K::CancelInput, ""},
     };
     ASSERT_EQ(answers.size(), expected.size());
     for (std::size_t i = 0; i < answers.size(); ++i) {

@@ -42,41 +42,43 @@ TEST(Session, NamesThatCannotBeUsedStopTheScriptWithTheirLine)
 {
     TempDir dir;
     writeTwentyRecords(dir);
-    runCases(dir, {
-        // A malformed line is found before the program starts.
-        {"dump Memo3\nfoo\n", "", "line 2: unknown command foo\n", 2},
-        // The lines before a bad name have run; a dump prints nothing unless every name is good.
-        {"state\ndump Progress Memo9\n", "state record 0 of 20\n", "line 2: unknown control Memo9\n", 2},
-        {"dump FindFirst", "", "line 1: FindFirst has no text to dump\n", 2},
-        {"dump ParListFm.Memo1", "", "line 1: unknown control ParListFm.Memo1\n", 2},
-        {"dump PlotFm.Memo1", "", "line 1: the window PlotFm is not available\n", 2},
-        {"dump ParListFm.Print", "", "line 1: ParListFm.Print has no text to dump\n", 2},
-        {"set ParListFm.RichEdit1 \"x\"", "", "line 1: ParListFm.RichEdit1 is not an edit box\n", 2},
-        {"check ParListFm.Scale on", "", "line 1: ParListFm.Scale is not a radio button or check box\n", 2},
-        // A menu command whose work is not built yet (one of the last to come).
-        {"click Parishfm.VerifyMapList1", "", "line 1: VerifyMapList1 is not available\n", 2},
-        {"click File1", "", "line 1: File1 is a menu: click one of its items\n", 2},
-        {"click N3", "", "line 1: N3 is a separator\n", 2},
-        {"click Memo1", "", "line 1: Memo1 is not a button or menu item\n", 2},
-        {"click Exit2", "", "line 1: unknown button or menu item Exit2\n", 2},
-        {"click Nowhere.Exit1", "", "line 1: unknown button or menu item Nowhere.Exit1\n", 2},
-        {"click ParListFm.Print1", "", "line 1: unknown button or menu item ParListFm.Print1\n", 2},
-        {"click ParListFm.Scale", "", "line 1: ParListFm.Scale is not a button or menu item\n", 2},
-        // Only the search box and the radius box take typing.
-        {"set Memo1 \"x\"", "", "line 1: Memo1 is not an edit box\n", 2},
-        {"set FindFirst \"x\"", "", "line 1: FindFirst is not an edit box\n", 2},
-        {"set Tarpar \"x\"", "", "line 1: unknown control Tarpar\n", 2},
-        {"check StartRb off", "", "line 1: StartRb is a radio button: check another button of its group on\n", 2},
-        {"check Radius on", "", "line 1: Radius is not a radio button or check box\n", 2},
-        {"check AnyRb2 on", "", "line 1: unknown control AnyRb2\n", 2},
-        {"pick TarPar 0", "", "line 1: TarPar has no item 0 (it has 0)\n", 2},
-        {"pick TarPar \"Ash\\xF4\"", "", "line 1: TarPar has no item \"Ash\xC3\xB4\"\n", 2},
-        {"pick Radius 0", "", "line 1: Radius has no items to pick\n", 2},
-        {"pick Combo1 0", "", "line 1: unknown control Combo1\n", 2},
-        {"key ParListFm Home", "", "line 1: the window ParListFm is not available\n", 2},
-        {"key Nowhere Home", "", "line 1: unknown window Nowhere\n", 2},
-        {"exit Memo4", "", "line 1: unknown control Memo4\n", 2},
-    });
+    runCases(
+        dir,
+        {
+            // A malformed line is found before the program starts.
+            {"dump Memo3\nfoo\n", "", "line 2: unknown command foo\n", 2},
+            // The lines before a bad name have run; a dump prints nothing unless every name is good.
+            {"state\ndump Progress Memo9\n", "state record 0 of 20\n", "line 2: unknown control Memo9\n", 2},
+            {"dump FindFirst", "", "line 1: FindFirst has no text to dump\n", 2},
+            {"dump ParListFm.Memo1", "", "line 1: unknown control ParListFm.Memo1\n", 2},
+            {"dump PlotFm.Memo1", "", "line 1: the window PlotFm is not available\n", 2},
+            {"dump ParListFm.Print", "", "line 1: ParListFm.Print has no text to dump\n", 2},
+            {"set ParListFm.RichEdit1 \"x\"", "", "line 1: ParListFm.RichEdit1 is not an edit box\n", 2},
+            {"check ParListFm.Scale on", "", "line 1: ParListFm.Scale is not a radio button or check box\n", 2},
+            // A menu command whose work is not built yet (one of the last to come).
+            {"click Parishfm.VerifyMapList1", "", "line 1: VerifyMapList1 is not available\n", 2},
+            {"click File1", "", "line 1: File1 is a menu: click one of its items\n", 2},
+            {"click N3", "", "line 1: N3 is a separator\n", 2},
+            {"click Memo1", "", "line 1: Memo1 is not a button or menu item\n", 2},
+            {"click Exit2", "", "line 1: unknown button or menu item Exit2\n", 2},
+            {"click Nowhere.Exit1", "", "line 1: unknown button or menu item Nowhere.Exit1\n", 2},
+            {"click ParListFm.Print1", "", "line 1: unknown button or menu item ParListFm.Print1\n", 2},
+            {"click ParListFm.Scale", "", "line 1: ParListFm.Scale is not a button or menu item\n", 2},
+            // Only the search box and the radius box take typing.
+            {"set Memo1 \"x\"", "", "line 1: Memo1 is not an edit box\n", 2},
+            {"set FindFirst \"x\"", "", "line 1: FindFirst is not an edit box\n", 2},
+            {"set Tarpar \"x\"", "", "line 1: unknown control Tarpar\n", 2},
+            {"check StartRb off", "", "line 1: StartRb is a radio button: check another button of its group on\n", 2},
+            {"check Radius on", "", "line 1: Radius is not a radio button or check box\n", 2},
+            {"check AnyRb2 on", "", "line 1: unknown control AnyRb2\n", 2},
+            {"pick TarPar 0", "", "line 1: TarPar has no item 0 (it has 0)\n", 2},
+            {"pick TarPar \"Ash\\xF4\"", "", "line 1: TarPar has no item \"Ash\xC3\xB4\"\n", 2},
+            {"pick Radius 0", "", "line 1: Radius has no items to pick\n", 2},
+            {"pick Combo1 0", "", "line 1: unknown control Combo1\n", 2},
+            {"key ParListFm Home", "", "line 1: the window ParListFm is not available\n", 2},
+            {"key Nowhere Home", "", "line 1: unknown window Nowhere\n", 2},
+            {"exit Memo4", "", "line 1: unknown control Memo4\n", 2},
+        });
 }
 
 TEST(Session, ControlsAcceptedWithoutEffectPrintNothing)
@@ -84,41 +86,43 @@ TEST(Session, ControlsAcceptedWithoutEffectPrintNothing)
     TempDir dir;
     writeTwentyRecords(dir);
     runCases(dir, {
-        {"exit TarPar\nexit Parishfm.Radius\nexit FindFirst\nexit Memo3\n", "", "", 0},
-        {"key Parishfm Down\ndump Parishfm.Progress\n", "Parishfm.Progress = \"1\"\n", "", 0},
-    });
+                      {"exit TarPar\nexit Parishfm.Radius\nexit FindFirst\nexit Memo3\n", "", "", 0},
+                      {"key Parishfm Down\ndump Parishfm.Progress\n", "Parishfm.Progress = \"1\"\n", "", 0},
+                  });
 }
 
 TEST(Session, AnswersMustMatchTheirBoxesAndBeUsedUp)
 {
     TempDir dir;
     writeTwentyRecords(dir);
-    runCases(dir, {
-        {"close\nstate\n", "confirm \"Terminate Application?\" -> unanswered\n",
-         "line 1: a box appeared with no answer queued\n", 3},
-        {"answer Yes\nclose\n", "",
-         "line 2: the answer Yes does not fit the confirm box \"Terminate Application?\" (OK or Cancel)\n", 2},
-        {"answer \"OK\"\nclick Exit1\n", "",
-         "line 2: the answer a text does not fit the confirm box \"Terminate Application?\" (OK or Cancel)\n", 2},
-        {"answer OK\nstate\n", "state record 0 of 20\n", "1 answer is still queued at the end of the script\n", 4},
-        {"answer OK Cancel\nanswer \"x\"\n", "", "3 answers are still queued at the end of the script\n", 4},
-        // The program ends at the first OK; the rest of the script does not run.
-        {"answer OK OK\nclose\nstate\n", "confirm \"Terminate Application?\" -> OK\nend\n",
-         "1 answer is still queued at the end of the script\n", 4},
-        {"answer Cancel OK\nclose\nclick Exit1\nstate\n",
-         "confirm \"Terminate Application?\" -> Cancel\nconfirm \"Terminate Application?\" -> OK\nend\n", "", 0},
-    });
+    runCases(
+        dir,
+        {
+            {"close\nstate\n", "confirm \"Terminate Application?\" -> unanswered\n",
+             "line 1: a box appeared with no answer queued\n", 3},
+            {"answer Yes\nclose\n", "",
+             "line 2: the answer Yes does not fit the confirm box \"Terminate Application?\" (OK or Cancel)\n", 2},
+            {"answer \"OK\"\nclick Exit1\n", "",
+             "line 2: the answer a text does not fit the confirm box \"Terminate Application?\" (OK or Cancel)\n", 2},
+            {"answer OK\nstate\n", "state record 0 of 20\n", "1 answer is still queued at the end of the script\n", 4},
+            {"answer OK Cancel\nanswer \"x\"\n", "", "3 answers are still queued at the end of the script\n", 4},
+            // The program ends at the first OK; the rest of the script does not run.
+            {"answer OK OK\nclose\nstate\n", "confirm \"Terminate Application?\" -> OK\nend\n",
+             "1 answer is still queued at the end of the script\n", 4},
+            {"answer Cancel OK\nclose\nclick Exit1\nstate\n",
+             "confirm \"Terminate Application?\" -> Cancel\nconfirm \"Terminate Application?\" -> OK\nend\n", "", 0},
+        });
 }
 
 TEST(Session, MissingDataFileEndsTheProgramBeforeTheScript)
 {
     TempDir dir;
     runCases(dir, {
-        {"dump Memo3\nanswer OK\nclose\n",
-         "message \"Cannot Find data file \\\"Parishes.Dat\\\". Application Will Close\"\nend\n", "", 0},
-        // A malformed script is refused before anything starts.
-        {"dump Memo3\nclose now\n", "", "line 2: wrong arguments for close (close)\n", 2},
-    });
+                      {"dump Memo3\nanswer OK\nclose\n",
+                       "message \"Cannot Find data file \\\"Parishes.Dat\\\". Application Will Close\"\nend\n", "", 0},
+                      // A malformed script is refused before anything starts.
+                      {"dump Memo3\nclose now\n", "", "line 2: wrong arguments for close (close)\n", 2},
+                  });
     EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
 }
 

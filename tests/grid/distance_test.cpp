@@ -14,14 +14,14 @@ TEST(Distance, BearingCasesAndCompassNames)
         bool same;
     };
     const Case cases[] = {
-        {400, 300, 0, 0, "", true},                   // same place
-        {400, 310, 10, 0, "North", false},             // due north
+        {400, 300, 0, 0, "", true}, // same place
+        {400, 310, 10, 0, "North", false}, // due north
         {430, 340, 50, 36.8698976, "North East", false}, // north-east quarter
-        {410, 300, 10, 90, "East", false},             // due east
+        {410, 300, 10, 90, "East", false}, // due east
         {403, 296, 5, 143.1301024, "South East", false}, // south-east quarter
-        {400, 290, 10, 180, "South", false},           // due south
+        {400, 290, 10, 180, "South", false}, // due south
         {396, 297, 5, 233.1301024, "South West", false}, // south-west quarter
-        {390, 300, 10, 270, "West", false},            // due west
+        {390, 300, 10, 270, "West", false}, // due west
         {399, 310, std::sqrt(101.0), 354.2894069, "North", false}, // north-west quarter, above 349
         {401, 305, std::sqrt(26.0), 11.3099325, "North by North East", false},
         {405, 301, std::sqrt(26.0), 78.6900675, "East by North East", false},
@@ -45,12 +45,28 @@ TEST(Distance, SectorBoundsAreExclusiveBelowAndInclusiveAbove)
         const char* name;
     };
     const Case cases[] = {
-        {0, "North"}, {11, "North"}, {11.0001, "North by North East"}, {11.5, "North by North East"},
-        {34, "North by North East"}, {34.5, "North East"}, {56, "North East"}, {79, "East by North East"},
-        {101, "East"}, {124, "East by South East"}, {146, "South East"}, {169, "South by South East"},
-        {191, "South"}, {214, "South by South West"}, {236, "South West"}, {259, "West by South West"},
-        {281, "West"}, {304, "West by North West"}, {326, "North West"}, {349, "North by North West"},
-        {349.01, "North"}, {359.99, "North"},
+        {0, "North"},
+        {11, "North"},
+        {11.0001, "North by North East"},
+        {11.5, "North by North East"},
+        {34, "North by North East"},
+        {34.5, "North East"},
+        {56, "North East"},
+        {79, "East by North East"},
+        {101, "East"},
+        {124, "East by South East"},
+        {146, "South East"},
+        {169, "South by South East"},
+        {191, "South"},
+        {214, "South by South West"},
+        {236, "South West"},
+        {259, "West by South West"},
+        {281, "West"},
+        {304, "West by North West"},
+        {326, "North West"},
+        {349, "North by North West"},
+        {349.01, "North"},
+        {359.99, "North"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(grid::compassName(c.bearing), c.name) << c.bearing;

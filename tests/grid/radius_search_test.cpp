@@ -37,7 +37,10 @@ struct Pass {
 
 const grid::RadiusCentre kAshby{"10", "Ashby, A, LEI, ENG", "   435", "   316"};
 
-Lines lines(const std::string& s) { return text::splitLines(s); }
+Lines lines(const std::string& s)
+{
+    return text::splitLines(s);
+}
 
 const Lines kHeading = {
     "      Steeplewatcher Report",
@@ -56,12 +59,12 @@ const Lines kHeading = {
 TEST(RadiusSearch, ListsParishesWithinTheRadiusWithDistanceAndDirection)
 {
     Pass p({
-        testsupport::versionRecord(),                              // reads as 0: never listed
-        parish("Ashby", "A", "LEI", "ENG", "SK3516", 435, 316),    // itself, distance 0
+        testsupport::versionRecord(), // reads as 0: never listed
+        parish("Ashby", "A", "LEI", "ENG", "SK3516", 435, 316), // itself, distance 0
         parish("Far Away", "A", "KEN", "ENG", "TQ0000", 535, 116), // beyond the radius
         parish("Northwards", "B", "LEI", "ENG", "SK3526", 435, 326),
-        parish("Galway", "T", "GAL", "IRL", "M2925", 435, 316),   // Irish: never with British
-        parish("Blank", " ", "", "", "", 0, 0),                    // unplaced
+        parish("Galway", "T", "GAL", "IRL", "M2925", 435, 316), // Irish: never with British
+        parish("Blank", " ", "", "", "", 0, 0), // unplaced
         parish(std::string(45, 'L'), "A", "LEI", "WLS", "SK3516", 438, 312),
     });
     RadiusOutcome out = p.run(10, kAshby, 435, 316);
@@ -123,7 +126,8 @@ TEST(RadiusSearch, ABadPositionEndsThePassWithTheHitsSoFar)
         RadiusOutcome::Stop stop;
         int position;
     };
-    for (const Case& c : {Case{bad, RadiusOutcome::Stop::BadEasting, 1}, Case{badNorth, RadiusOutcome::Stop::BadNorthing, 3}}) {
+    for (const Case& c :
+         {Case{bad, RadiusOutcome::Stop::BadEasting, 1}, Case{badNorth, RadiusOutcome::Stop::BadNorthing, 3}}) {
         Pass p({parish("Ashby", "A", "LEI", "ENG", "SK3516", 435, 316), c.bad,
                 parish("Later", "A", "LEI", "ENG", "SK3516", 435, 316)});
         RadiusOutcome out = p.run(10, kAshby, 435, 316);

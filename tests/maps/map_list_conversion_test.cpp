@@ -22,14 +22,14 @@ Fields fieldsOf(const MapSheetRecord& r)
 
 bool operator==(const Fields& a, const Fields& b)
 {
-    return a.series == b.series && a.sheet == b.sheet && a.west == b.west && a.south == b.south &&
-           a.flag == b.flag && a.east == b.east && a.north == b.north;
+    return a.series == b.series && a.sheet == b.sheet && a.west == b.west && a.south == b.south && a.flag == b.flag
+           && a.east == b.east && a.north == b.north;
 }
 
 std::ostream& operator<<(std::ostream& os, const Fields& f)
 {
-    return os << '[' << f.series << '|' << f.sheet << '|' << f.west << '|' << f.south << '|' << f.flag << '|'
-              << f.east << '|' << f.north << ']';
+    return os << '[' << f.series << '|' << f.sheet << '|' << f.west << '|' << f.south << '|' << f.flag << '|' << f.east
+              << '|' << f.north << ']';
 }
 
 TEST(MapSheetFromLine, CutsTheColumnsAndStoresEveryFieldWhole)
@@ -59,7 +59,11 @@ TEST(ConvertMapList, WritesOneRecordPerLineInOrder)
 {
     std::string bytes = maps::convertMapList("LR174440 200N480 240\r\nLR175480 200N520 240\nLR176520 200N560 240");
     ASSERT_EQ(bytes.size(), 3 * maps::kSheetRecordSize);
-    EXPECT_EQ(bytes.substr(0, 27), std::string("\x02LR\x03" "174\x03" "440\x04 200\x01N\x03" "480\x04 240", 27));
+    EXPECT_EQ(bytes.substr(0, 27), std::string("\x02LR\x03"
+                                               "174\x03"
+                                               "440\x04 200\x01N\x03"
+                                               "480\x04 240",
+                                               27));
     MapSheetRecord last;
     bytes.copy(last.bytes.data(), 27, 54);
     EXPECT_EQ(last.get(SheetField::SheetNo), "176");

@@ -144,8 +144,8 @@ TEST(SheetLookup, SheetsAndEdges)
 
 TEST(SheetLookup, NumbersFarApartDoNotOverflow)
 {
-    auto lines = lookUp({"P, A, LEI, ENG", "", "2147483647", "0"},
-                        mapList({{"LR", "1", "-99", "   0", "N", "999", "9999"}}));
+    auto lines =
+        lookUp({"P, A, LEI, ENG", "", "2147483647", "0"}, mapList({{"LR", "1", "-99", "   0", "N", "999", "9999"}}));
     // The easting lies beyond the sheet, so nothing is listed, and nothing overflowed.
     EXPECT_EQ(lines.back(), "Done");
     EXPECT_EQ(lines.size(), 3u);

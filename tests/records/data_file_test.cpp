@@ -119,8 +119,9 @@ TEST(DataFile, AReadOnlyFileOpensForReadingAndRefusesWrites)
     auto records = testsupport::numberedParishes(3);
     testsupport::writeDataFile(path, records);
     std::string before = testsupport::readBytes(path);
-    std::filesystem::permissions(path, std::filesystem::perms::owner_read | std::filesystem::perms::group_read
-                                           | std::filesystem::perms::others_read,
+    std::filesystem::permissions(path,
+                                 std::filesystem::perms::owner_read | std::filesystem::perms::group_read
+                                     | std::filesystem::perms::others_read,
                                  std::filesystem::perm_options::replace);
     EXPECT_TRUE(testsupport::withPermissionsEnforced([&] {
         DataFile file;
@@ -143,12 +144,14 @@ TEST(DataFile, AFileInAReadOnlyFolderIsReadOnly)
     testsupport::writeDataFile(path, testsupport::numberedParishes(2));
     std::filesystem::permissions(dir.path(), std::filesystem::perms::all, std::filesystem::perm_options::replace);
     std::filesystem::permissions(path, std::filesystem::perms::all, std::filesystem::perm_options::replace);
-    std::filesystem::permissions(folder, std::filesystem::perms::owner_all | std::filesystem::perms::group_read
-                                             | std::filesystem::perms::group_exec | std::filesystem::perms::others_read
-                                             | std::filesystem::perms::others_exec,
+    std::filesystem::permissions(folder,
+                                 std::filesystem::perms::owner_all | std::filesystem::perms::group_read
+                                     | std::filesystem::perms::group_exec | std::filesystem::perms::others_read
+                                     | std::filesystem::perms::others_exec,
                                  std::filesystem::perm_options::replace);
     if (::geteuid() != 0) // an ordinary owner may write the folder; make it read-only for them too
-        std::filesystem::permissions(folder, std::filesystem::perms::owner_write, std::filesystem::perm_options::remove);
+        std::filesystem::permissions(folder, std::filesystem::perms::owner_write,
+                                     std::filesystem::perm_options::remove);
     EXPECT_TRUE(testsupport::withPermissionsEnforced([&] {
         DataFile file;
         file.open(path);

@@ -28,9 +28,9 @@ TEST(ParishRecord, StoresLengthPrefixedFieldsAtTheirOffsets)
 TEST(ParishRecord, ALengthByteBeyondItsFieldReadsAsTheCapacity)
 {
     ParishRecord r = testsupport::parish("Ashby", "A", "LEI", "ENG", "SK3516", 435, 316);
-    r.bytes[48] = 9;   // county holds 3
+    r.bytes[48] = 9; // county holds 3
     r.bytes[46] = 255; // type holds 1
-    r.bytes[0] = 200;  // name holds 45
+    r.bytes[0] = 200; // name holds 45
     EXPECT_EQ(r.get(Field::County), "LEI");
     EXPECT_EQ(r.get(Field::Type), "A");
     EXPECT_EQ(r.get(Field::Name).size(), 45u);
@@ -63,9 +63,9 @@ TEST(RecordLine, FullWidthFieldsMakeAn81CharacterLine)
     std::string line = records::recordLine(r);
     EXPECT_EQ(line, "Ashby" + std::string(40, ' ') + "  A  LEI   ENG   SK3516   435    316");
     EXPECT_EQ(line.size(), 81u);
-    EXPECT_EQ(line.substr(47, 1), "A");      // column 48
-    EXPECT_EQ(line.substr(50, 3), "LEI");    // columns 51-53
-    EXPECT_EQ(line.substr(56, 3), "ENG");    // columns 57-59
+    EXPECT_EQ(line.substr(47, 1), "A"); // column 48
+    EXPECT_EQ(line.substr(50, 3), "LEI"); // columns 51-53
+    EXPECT_EQ(line.substr(56, 3), "ENG"); // columns 57-59
     EXPECT_EQ(line.substr(62, 6), "SK3516"); // columns 63-68
 }
 

@@ -44,15 +44,20 @@ TEST(SortByName, OrdersNamesAsStringsOfBytes)
     };
     const Case cases[] = {
         {"capitals before small letters", {"apple", "Apple", "APPLE", "aPple"}, {"APPLE", "Apple", "aPple", "apple"}},
-        {"a name before the same name with trailing blanks", {"Ashby   ", "Ashby", "Ashby "},
+        {"a name before the same name with trailing blanks",
+         {"Ashby   ", "Ashby", "Ashby "},
          {"Ashby", "Ashby ", "Ashby   "}},
-        {"a blank before a hyphen before letters", {"Ashby-de-la-Zouch", "Ashbyfolville", "Ashby Magna"},
+        {"a blank before a hyphen before letters",
+         {"Ashby-de-la-Zouch", "Ashbyfolville", "Ashby Magna"},
          {"Ashby Magna", "Ashby-de-la-Zouch", "Ashbyfolville"}},
-        {"digits before letters, letters before the deletion mark", {"~Gone", "Zeal", "3 Mile Cross", "Abbey"},
+        {"digits before letters, letters before the deletion mark",
+         {"~Gone", "Zeal", "3 Mile Cross", "Abbey"},
          {"3 Mile Cross", "Abbey", "Zeal", "~Gone"}},
-        {"accented letters (cp1252 bytes above 127) after every plain letter", {"\xC9lan", "zz", "Zz", "~z"},
+        {"accented letters (cp1252 bytes above 127) after every plain letter",
+         {"\xC9lan", "zz", "Zz", "~z"},
          {"Zz", "zz", "~z", "\xC9lan"}},
-        {"an inserted record among the A's", {"Brough", "Aston", "A new record is Added", "Abbey", "Alton", "Zeal"},
+        {"an inserted record among the A's",
+         {"Brough", "Aston", "A new record is Added", "Abbey", "Alton", "Zeal"},
          {"A new record is Added", "Abbey", "Alton", "Aston", "Brough", "Zeal"}},
         {"an empty name first", {"B", "", "A"}, {"", "A", "B"}},
         {"already in order stays so", {"A", "B", "C", "D"}, {"A", "B", "C", "D"}},
@@ -75,8 +80,8 @@ TEST(SortByName, NothingToDoForNoneOrOneRecord)
 TEST(SortByName, KeepsTheVersionRecordFirstWhateverSortsBeforeIt)
 {
     // "!" and " " come before "/", so by name alone these would sort ahead of it.
-    std::vector<ParishRecord> records{testsupport::versionRecord("2.0"), named("Zeal"), named("!Odd"),
-                                      named(" Blank"), named("Abbey")};
+    std::vector<ParishRecord> records{testsupport::versionRecord("2.0"), named("Zeal"), named("!Odd"), named(" Blank"),
+                                      named("Abbey")};
     records::sortByName(records);
     EXPECT_TRUE(records[0].isVersionRecord());
     EXPECT_EQ(namesOf(records), (Names{"// Database Version 2.0", " Blank", "!Odd", "Abbey", "Zeal"}));
@@ -112,7 +117,8 @@ TEST(SortByName, OrdersFilesOfEverySizeUpToTheLimit)
     // Sizes around the gap sequence's turns (n = 100 runs gaps 34, 12, 5, 2, 1) and the
     // 30,000 records the sort command takes.
     std::mt19937 random(11);
-    for (std::size_t n : {2u, 3u, 4u, 5u, 13u, 14u, 100u, 101u, 1000u, static_cast<unsigned>(records::kMaxSortRecords)}) {
+    for (std::size_t n :
+         {2u, 3u, 4u, 5u, 13u, 14u, 100u, 101u, 1000u, static_cast<unsigned>(records::kMaxSortRecords)}) {
         std::vector<ParishRecord> records{testsupport::versionRecord()};
         for (std::size_t i = 1; i < n; ++i) {
             std::string name;
@@ -132,7 +138,7 @@ TEST(SortByName, ComparesTheStoredNameOnly)
     EXPECT_FALSE(records::nameGreater(named("Ashby", "AAA"), named("Ashby", "ZZZ")));
     EXPECT_FALSE(records::nameGreater(named("Ashby", "ZZZ"), named("Ashby", "AAA")));
     EXPECT_TRUE(records::nameGreater(named("b"), named("B")));
-    EXPECT_TRUE(records::nameGreater(named("\xE9"), named("z")));  // unsigned bytes
+    EXPECT_TRUE(records::nameGreater(named("\xE9"), named("z"))); // unsigned bytes
     EXPECT_TRUE(records::nameGreater(named("Ash "), named("Ash")));
 }
 

@@ -6,7 +6,10 @@ using reports::ReportKind;
 
 namespace {
 
-std::string blanks(std::size_t n) { return std::string(n, ' '); }
+std::string blanks(std::size_t n)
+{
+    return std::string(n, ' ');
+}
 
 // Seven quoted fields of the given blanks widths.
 std::string blankCsvLine(std::initializer_list<std::size_t> widths)
@@ -41,17 +44,21 @@ TEST(CsvConvert, RadiusReportWithNoParishesGivesOneLineOfBlanks)
 TEST(CsvConvert, RadiusHitOfTheFirstParishItself)
 {
     std::string csv = *reports::reportToCsv(kRadiusHeading + kAshbyHit + "\r\n");
-    EXPECT_EQ(csv, "\"Ashby" + blanks(40) + "\",\"A\",\"LEI\",\"ENG\",\"SK3516\",\"   0.0\",\"" + blanks(20) + "\",\r\n");
+    EXPECT_EQ(csv,
+              "\"Ashby" + blanks(40) + "\",\"A\",\"LEI\",\"ENG\",\"SK3516\",\"   0.0\",\"" + blanks(20) + "\",\r\n");
 }
 
 TEST(CsvConvert, RadiusHitWithDirectionAndTheClosingLinesOfACutReport)
 {
     std::string hit = "   Ashby Parva                                   A LEI ENG SP5288   3.2 North by North East";
-    std::string csv = *reports::reportToCsv(kRadiusHeading + hit + "\r\n  \r\n     Program Terminated with Maximum 1000 Matches\r\n");
-    EXPECT_EQ(csv, "\"Ashby Parva" + blanks(34) + "\",\"A\",\"LEI\",\"ENG\",\"SP5288\",\"   3.2\",\" North by North East\",\r\n"
-                       + blankCsvLine({45, 1, 3, 3, 6, 6, 20}) + "\r\n"
-                       + "\"  Program Terminated with Maximum 1000 Matche\",\" \",\"   \",\"   \",\"      \",\"      \",\""
-                       + blanks(20) + "\",\r\n");
+    std::string csv =
+        *reports::reportToCsv(kRadiusHeading + hit + "\r\n  \r\n     Program Terminated with Maximum 1000 Matches\r\n");
+    EXPECT_EQ(csv,
+              "\"Ashby Parva" + blanks(34)
+                  + "\",\"A\",\"LEI\",\"ENG\",\"SP5288\",\"   3.2\",\" North by North East\",\r\n"
+                  + blankCsvLine({45, 1, 3, 3, 6, 6, 20}) + "\r\n"
+                  + "\"  Program Terminated with Maximum 1000 Matche\",\" \",\"   \",\"   \",\"      \",\"      \",\""
+                  + blanks(20) + "\",\r\n");
 }
 
 TEST(CsvConvert, ListReportKeepsLastDigitsOfEastingAndNorthingAndConvertsTheClosingLines)
@@ -60,7 +67,8 @@ TEST(CsvConvert, ListReportKeepsLastDigitsOfEastingAndNorthingAndConvertsTheClos
     std::string csv = *reports::reportToCsv(report);
     EXPECT_EQ(csv, "\"Ashby" + blanks(40) + "\",\"A\",\"LEI\",\"ENG\",\"SK3516\",\"435\",\"2316\",\r\n"
                        + blankCsvLine({45, 1, 3, 3, 6, 3, 4}) + "\r\n" + blankCsvLine({45, 1, 3, 3, 6, 3, 4}) + "\r\n"
-                       + "\"1 Records Listed for  LEI County" + blanks(13) + "\",\" \",\"   \",\"   \",\"      \",\"   \",\"    \",\r\n");
+                       + "\"1 Records Listed for  LEI County" + blanks(13)
+                       + "\",\" \",\"   \",\"   \",\"      \",\"   \",\"    \",\r\n");
 }
 
 TEST(CsvConvert, QuotesInsideAFieldAreWrittenUnchanged)
@@ -78,9 +86,9 @@ TEST(CsvConvert, RecognitionOfTheKind)
     } cases[] = {
         {"", false},
         {"short\r\nlines\r\nonly\r\n", false},
-        {"      Count\r\n", false},      // eleven characters
-        {"      County\r\n", true},      // exactly twelve
-        {"xxxxxxSearch of it", true},    // only columns 7 to 12 count
+        {"      Count\r\n", false}, // eleven characters
+        {"      County\r\n", true}, // exactly twelve
+        {"xxxxxxSearch of it", true}, // only columns 7 to 12 count
         {"      steeplewatcher\r\n", false}, // case matters
         {"\r\n\r\n      Steeplewatcher", true},
     };

@@ -57,8 +57,7 @@ TEST(ListLine, IsEightyThreeCharactersWithFieldsAtTheirColumns)
 TEST(ListLine, FullNameGetsOneBlankAndShortFieldsShiftTheRest)
 {
     std::string name45(45, 'N');
-    EXPECT_EQ(reports::listLine(parish(name45, "A", "LEI", "ENG", "SK3516", 435, 316)).substr(6, 47),
-              name45 + " A");
+    EXPECT_EQ(reports::listLine(parish(name45, "A", "LEI", "ENG", "SK3516", 435, 316)).substr(6, 47), name45 + " A");
     auto shortCounty = records::makeRecord({"X", "A", "LE", "ENG", "SK3516", "   435", "   316"});
     EXPECT_EQ(reports::listLine(shortCounty), "      X" + std::string(45, ' ') + "A LE ENG SK3516    435    316 ");
 }
@@ -71,12 +70,12 @@ TEST(CountyList, WholeReportByteForByte)
                           "      County of LEI - List of Parishes.\r\n"
                           "      ====================================\r\n"
                           " \r\n"
-                          + kAshbyLine + "\r\n"
-                          + reports::listLine(kParishes[2]) + "\r\n"
-                          + reports::listLine(kParishes[4]) + "\r\n"
-                          " \r\n"
-                          " \r\n"
-                          "      3 Records Listed for  LEI County\r\n");
+                              + kAshbyLine + "\r\n" + reports::listLine(kParishes[2]) + "\r\n"
+                              + reports::listLine(kParishes[4])
+                              + "\r\n"
+                                " \r\n"
+                                " \r\n"
+                                "      3 Records Listed for  LEI County\r\n");
     EXPECT_EQ(out.listed, 3);
     EXPECT_EQ(p.position, 5); // left at the end of the scan
 }
@@ -96,9 +95,9 @@ TEST(CountyList, ArgumentSelection)
         ListPass p(kParishes);
         auto out = p.county(c.county);
         EXPECT_EQ(out.listed, c.listed) << c.county;
-        EXPECT_NE(out.report.find("      " + std::to_string(c.listed) + " Records Listed for  " + c.county
-                                  + " County\r\n"),
-                  std::string::npos)
+        EXPECT_NE(
+            out.report.find("      " + std::to_string(c.listed) + " Records Listed for  " + c.county + " County\r\n"),
+            std::string::npos)
             << c.county;
     }
 }
@@ -119,12 +118,12 @@ TEST(SearchList, WholeReportByteForByteKeepsTheTextAsTyped)
                           "      Search String \"ash\" - List of Parishes.\r\n"
                           "      =========================================\r\n"
                           " \r\n"
-                          + kAshbyLine + "\r\n"
-                          + reports::listLine(kParishes[2]) + "\r\n"
-                          + reports::listLine(kParishes[4]) + "\r\n"
-                          " \r\n"
-                          " \r\n"
-                          "      3 Records Listed matching Search String \"ash\" \r\n");
+                              + kAshbyLine + "\r\n" + reports::listLine(kParishes[2]) + "\r\n"
+                              + reports::listLine(kParishes[4])
+                              + "\r\n"
+                                " \r\n"
+                                " \r\n"
+                                "      3 Records Listed matching Search String \"ash\" \r\n");
 }
 
 TEST(SearchList, Matching)
@@ -133,12 +132,10 @@ TEST(SearchList, Matching)
         const char* text;
         int listed;
     } cases[] = {
-        {"   ", 0},              // blanks only: an empty pattern lists nothing
-        {"", 0},
-        {"Database Version", 1}, // the version record is not skipped
-        {"RH\xD4S", 1},          // accented letters fold
-        {"parva", 1},
-        {"zzz", 0},
+        {"   ", 0}, // blanks only: an empty pattern lists nothing
+        {"", 0},        {"Database Version", 1}, // the version record is not skipped
+        {"RH\xD4S", 1}, // accented letters fold
+        {"parva", 1},   {"zzz", 0},
     };
     for (const Case& c : cases) {
         ListPass p(kParishes);

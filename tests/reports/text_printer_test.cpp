@@ -13,7 +13,10 @@ struct RecordingPrinter : PrinterDevice {
 
     RecordingPrinter(int w, int h) : width(w), height(h) {}
     void begin(const std::string& title) override { log.push_back("begin " + title); }
-    void setFont(const std::string& family, int pt) override { log.push_back("font " + family + " " + std::to_string(pt)); }
+    void setFont(const std::string& family, int pt) override
+    {
+        log.push_back("font " + family + " " + std::to_string(pt));
+    }
     int pageWidth() override { return width; }
     int pageHeight() override { return height; }
     int textWidth(std::string_view t) override { return static_cast<int>(t.size()) * charW; }
@@ -55,9 +58,8 @@ TEST(TextPrinter, NewPageWhenLessThanTwoAdvancesRemain)
     // Advances of 22: after lines at 0, 22, 44 the position is 66; 110 - 66 = 44 is
     // not less than 44, so a fourth line fits; after it 110 - 88 = 22 < 44.
     RecordingPrinter p(1000, 110);
-    EXPECT_EQ(print(p, {"1", "2", "3", "4", "5", "6"}),
-              (Log{"begin Job", "font Courier New 10", "0,0 1", "0,22 2", "0,44 3", "0,66 4", "page", "0,0 5",
-                   "0,22 6", "end"}));
+    EXPECT_EQ(print(p, {"1", "2", "3", "4", "5", "6"}), (Log{"begin Job", "font Courier New 10", "0,0 1", "0,22 2",
+                                                             "0,44 3", "0,66 4", "page", "0,0 5", "0,22 6", "end"}));
 }
 
 TEST(TextPrinter, NoEmptyPageAfterAFullLastPage)
@@ -79,8 +81,8 @@ TEST(TextPrinter, EmptyLinesAdvanceByTheCharacterHeightAndBreakOnlyPastTheBottom
 TEST(TextPrinter, WrappedPiecesBreakPagesToo)
 {
     RecordingPrinter p(20, 66); // two characters a line; breaks after each second piece
-    EXPECT_EQ(print(p, {"abcdef"}), (Log{"begin Job", "font Courier New 10", "0,0 ab", "0,22 cd", "page",
-                                         "0,0 ef", "end"}));
+    EXPECT_EQ(print(p, {"abcdef"}),
+              (Log{"begin Job", "font Courier New 10", "0,0 ab", "0,22 cd", "page", "0,0 ef", "end"}));
 }
 
 TEST(TextPrinter, ANarrowPageStillPrintsOneCharacterALine)

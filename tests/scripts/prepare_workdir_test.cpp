@@ -44,7 +44,8 @@ struct Folders {
 
     Prepared prepare(const std::string& args)
     {
-        std::string command = "sh " + quoted(SW_PREPARE_WORKDIR) + " " + args + " >" + quoted(root / "out.txt") + " 2>&1";
+        std::string command =
+            "sh " + quoted(SW_PREPARE_WORKDIR) + " " + args + " >" + quoted(root / "out.txt") + " 2>&1";
         int raw = std::system(command.c_str());
         return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readBytes(root / "out.txt")};
     }
@@ -68,8 +69,8 @@ TEST(PrepareWorkdir, FirstRunCreatesTheFolderAndCopiesEveryShippedFile)
     EXPECT_EQ(f.workFiles(), (std::set<std::string>{"MapList.Dat", "Parishes.Dat", "Read Me.txt"}));
     EXPECT_EQ(readBytes(f.work / "Parishes.Dat"), std::string(77, 'P'));
     EXPECT_EQ(readBytes(f.work / "Read Me.txt"), "spaces in the name");
-    EXPECT_EQ(run.out, "Copied MapList.Dat into " + f.work.string() + "\nCopied Parishes.Dat into " +
-                           f.work.string() + "\nCopied Read Me.txt into " + f.work.string() + "\n");
+    EXPECT_EQ(run.out, "Copied MapList.Dat into " + f.work.string() + "\nCopied Parishes.Dat into " + f.work.string()
+                           + "\nCopied Read Me.txt into " + f.work.string() + "\n");
 }
 
 TEST(PrepareWorkdir, LaterRunsKeepTheUsersFilesAndAddOnlyWhatIsMissing)
@@ -85,8 +86,8 @@ TEST(PrepareWorkdir, LaterRunsKeepTheUsersFilesAndAddOnlyWhatIsMissing)
     EXPECT_EQ(readBytes(f.work / "Parishes.Dat"), "the user's amended data");
     EXPECT_EQ(readBytes(f.work / "MapList.Dat"), "maps");
     EXPECT_EQ(readBytes(f.work / "County.txt"), "codes");
-    EXPECT_EQ(run.out, "Copied County.txt into " + f.work.string() + "\nCopied MapList.Dat into " +
-                           f.work.string() + "\n");
+    EXPECT_EQ(run.out,
+              "Copied County.txt into " + f.work.string() + "\nCopied MapList.Dat into " + f.work.string() + "\n");
 }
 
 TEST(PrepareWorkdir, AUsersFileInOtherLetterCaseCountsAsPresent)

@@ -18,10 +18,10 @@ struct File {
         testsupport::writeDataFile(dir / "Parishes.Dat",
                                    {
                                        testsupport::versionRecord(),
-                                       parish("Aston", "A", "WAR", "ENG", "SP0888", 408, 288),   // 1
-                                       parish("Ashby", "A", "LEI", "ENG", "SK3516", 435, 316),   // 2
+                                       parish("Aston", "A", "WAR", "ENG", "SP0888", 408, 288), // 1
+                                       parish("Ashby", "A", "LEI", "ENG", "SK3516", 435, 316), // 2
                                        parish("Stanton", "A", " KE", "ENG", "TQ0000", 500, 100), // 3
-                                       parish("Eglise", "A", "KEN", "ENG", "TQ0000", 500, 100),  // 4
+                                       parish("Eglise", "A", "KEN", "ENG", "TQ0000", 500, 100), // 4
                                        parish("Bastow", "A", "kent", "ENG", "TQ0000", 500, 100), // 5
                                    });
         file.open(dir / "Parishes.Dat");
@@ -41,16 +41,11 @@ TEST(Scan, FindsTheFirstMatchingNameFromThePositionOn)
         std::int32_t at;
     };
     const Case cases[] = {
-        {"st", search::MatchMode::Start, 0, true, 3},
-        {"st", search::MatchMode::Anywhere, 0, true, 1},
-        {"st", search::MatchMode::Anywhere, 2, true, 3},
-        {"  ash  ", search::MatchMode::Start, 0, true, 2},
-        {"", search::MatchMode::Start, 0, true, 0},
-        {"", search::MatchMode::Anywhere, 0, false, 6},
-        {"//", search::MatchMode::Start, 0, true, 0},
-        {"zzz", search::MatchMode::Start, 0, false, 6},
-        {"ashby", search::MatchMode::Start, 3, false, 6},
-        {"ash", search::MatchMode::Start, 6, false, 6},
+        {"st", search::MatchMode::Start, 0, true, 3},     {"st", search::MatchMode::Anywhere, 0, true, 1},
+        {"st", search::MatchMode::Anywhere, 2, true, 3},  {"  ash  ", search::MatchMode::Start, 0, true, 2},
+        {"", search::MatchMode::Start, 0, true, 0},       {"", search::MatchMode::Anywhere, 0, false, 6},
+        {"//", search::MatchMode::Start, 0, true, 0},     {"zzz", search::MatchMode::Start, 0, false, 6},
+        {"ashby", search::MatchMode::Start, 3, false, 6}, {"ash", search::MatchMode::Start, 6, false, 6},
     };
     for (const auto& c : cases) {
         std::int32_t position = c.from;

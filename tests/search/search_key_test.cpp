@@ -40,11 +40,11 @@ TEST(SearchKey, MatchModesOnStoredNames)
         {"Aston", "st", MatchMode::Start, false},
         {"Aston", "st", MatchMode::Anywhere, true},
         {"St", "sta", MatchMode::Start, false},
-        {"  Stanton   ", "st", MatchMode::Start, true},     // leading blanks are trimmed
-        {"\tStanton", "st", MatchMode::Start, true},        // control characters too
+        {"  Stanton   ", "st", MatchMode::Start, true}, // leading blanks are trimmed
+        {"\tStanton", "st", MatchMode::Start, true}, // control characters too
         {"Ash   ", "ash  ", MatchMode::Start, true},
         {"Ash   ", "ash  ", MatchMode::Anywhere, true},
-        {"Ash Ton", "h t", MatchMode::Anywhere, true},      // inner blanks count
+        {"Ash Ton", "h t", MatchMode::Anywhere, true}, // inner blanks count
         {"Ash  Ton", "h t", MatchMode::Anywhere, false},
         {"Anything", "", MatchMode::Start, true},
         {"", "", MatchMode::Start, true},

@@ -23,8 +23,8 @@ records::ParishRecord parish(std::string_view name, std::string_view type, std::
 
 records::ParishRecord versionRecord(std::string_view version)
 {
-    return records::makeRecord({"// Database Version " + std::string(version), " ", "   ", "   ", "      ",
-                                "     0", "     0"});
+    return records::makeRecord(
+        {"// Database Version " + std::string(version), " ", "   ", "   ", "      ", "     0", "     0"});
 }
 
 std::vector<records::ParishRecord> numberedParishes(int n)

@@ -9,10 +9,8 @@ TEST(AnsiUpper, FoldsAccentedLettersOfTheCodePage)
         unsigned char in, out;
     };
     const Case cases[] = {
-        {'a', 'A'}, {'z', 'Z'}, {'A', 'A'}, {'0', '0'}, {'~', '~'},
-        {0xE9, 0xC9}, // e acute
-        {0xE0, 0xC0}, {0xFE, 0xDE},
-        {0xF7, 0xF7}, // division sign stays
+        {'a', 'A'},   {'z', 'Z'},   {'A', 'A'},   {'0', '0'},   {'~', '~'}, {0xE9, 0xC9}, // e acute
+        {0xE0, 0xC0}, {0xFE, 0xDE}, {0xF7, 0xF7}, // division sign stays
         {0xDF, 0xDF}, // sharp s has no capital here
         {0xB5, 0xB5}, // micro sign stays
         {0x9A, 0x8A}, {0x9C, 0x8C}, {0x9E, 0x8E}, {0xFF, 0x9F},
@@ -35,7 +33,10 @@ TEST(Trim, RemovesBlanksAndControlCharactersOnBothSides)
     EXPECT_EQ(text::trim("\t\r\nash\x01 "), "ash");
     EXPECT_EQ(text::trim("   "), "");
     EXPECT_EQ(text::trim("a b"), "a b");
-    EXPECT_EQ(text::trim("\xA0" "a"), "\xA0" "a"); // a no-break space is a character
+    EXPECT_EQ(text::trim("\xA0"
+                         "a"),
+              "\xA0"
+              "a"); // a no-break space is a character
     EXPECT_EQ(text::trimBlanks("\t a \t"), "\t a \t");
     EXPECT_EQ(text::trimBlanks("  a b  "), "a b");
 }
@@ -60,9 +61,9 @@ TEST(AnsiUpper, FoldedMatchingAgainstAnUpperCaseKey)
         bool starts, contains;
     };
     const Case cases[] = {
-        {"Ashby", "ASH", true, true},   {"Ashby", "HBY", false, true}, {"Ashby", "ASHBY", true, true},
-        {"Ashby", "ASHBYX", false, false}, {"aaab", "AAB", false, true}, {"\xe9glise", "\xc9G", true, true},
-        {"Ashby", "", true, false},      {"", "A", false, false},       {"Ash  ", "H  ", false, true},
+        {"Ashby", "ASH", true, true},      {"Ashby", "HBY", false, true}, {"Ashby", "ASHBY", true, true},
+        {"Ashby", "ASHBYX", false, false}, {"aaab", "AAB", false, true},  {"\xe9glise", "\xc9G", true, true},
+        {"Ashby", "", true, false},        {"", "A", false, false},       {"Ash  ", "H  ", false, true},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(text::startsFolded(c.text, c.key), c.starts) << c.text << "/" << c.key;

@@ -7,9 +7,9 @@ namespace {
 struct WholeCase {
     const char* text;
     bool ok;
-    int value;    // when ok
+    int value; // when ok
     int errorPos; // when not ok
-    int leading;  // the leading-integer value
+    int leading; // the leading-integer value
 };
 
 const WholeCase kWholeCases[] = {

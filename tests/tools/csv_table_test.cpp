@@ -34,8 +34,11 @@ TEST(CsvTable, ReadsQuotedFieldsAndCountsLinesFromTheHeader)
         int line;
         std::vector<std::string> fields;
     };
-    const Row expected[] = {{2, {"Ampthill", "BDF"}}, {3, {"Village, The", "BRK"}}, {5, {"Say \"hi\"", ""}},
-                            {6, {"Two\nlines", "X"}}, {8, {"Last", "Y"}}};
+    const Row expected[] = {{2, {"Ampthill", "BDF"}},
+                            {3, {"Village, The", "BRK"}},
+                            {5, {"Say \"hi\"", ""}},
+                            {6, {"Two\nlines", "X"}},
+                            {8, {"Last", "Y"}}};
     for (std::size_t i = 0; i < 5; ++i) {
         EXPECT_EQ(t.rows()[i].line, expected[i].line) << i;
         EXPECT_EQ(t.rows()[i].fields, expected[i].fields) << i;

@@ -18,7 +18,8 @@ TEST(ChapmanCounties, AreUniqueThreeLetterCodesOfTheFiveCountries)
         ++perCountry[c.country];
         EXPECT_EQ(tools::findCounty(c.code), &c);
     }
-    EXPECT_EQ(perCountry, (std::map<std::string_view, int>{{"ENG", 41}, {"IOM", 1}, {"WLS", 13}, {"SCT", 33}, {"IRL", 32}}));
+    EXPECT_EQ(perCountry,
+              (std::map<std::string_view, int>{{"ENG", 41}, {"IOM", 1}, {"WLS", 13}, {"SCT", 33}, {"IRL", 32}}));
     EXPECT_EQ(tools::findCounty("XYZ"), nullptr);
 }
 
@@ -30,14 +31,22 @@ TEST(HistoricCounty, GivesEachPlaceItsCountyByAreaAndName)
         const char* county;
     };
     const Case cases[] = {
-        {"Sir Powys", "Brecon", "BRE"},          {"Sir Powys", "Welshpool", "MGY"},
-        {"Sir Powys", "Llandrindod Wells", "RAD"}, {"Conwy", "Llandudno", "CAE"},
-        {"Conwy", "Colwyn Bay", "DEN"},          {"Gwynedd", "Dolgellau", "MER"},
-        {"Gwynedd", "Caernarfon", "CAE"},        {"The Scottish Borders", "Peebles", "PEE"},
-        {"The Scottish Borders", "Selkirk", "SEL"}, {"The Scottish Borders", "Hawick", "ROX"},
-        {"Falkirk", "Bo'ness", "WLN"},           {"Highland", "Croy", "INV"},
-        {"North Lanarkshire", "Croy", "DNB"},    {"Fermanagh and Omagh", "Omagh", "TYR"},
-        {"Uíbh Fhailí", "Tullamore", "OFF"},     {"County Galway", "Galway", "GAL"},
+        {"Sir Powys", "Brecon", "BRE"},
+        {"Sir Powys", "Welshpool", "MGY"},
+        {"Sir Powys", "Llandrindod Wells", "RAD"},
+        {"Conwy", "Llandudno", "CAE"},
+        {"Conwy", "Colwyn Bay", "DEN"},
+        {"Gwynedd", "Dolgellau", "MER"},
+        {"Gwynedd", "Caernarfon", "CAE"},
+        {"The Scottish Borders", "Peebles", "PEE"},
+        {"The Scottish Borders", "Selkirk", "SEL"},
+        {"The Scottish Borders", "Hawick", "ROX"},
+        {"Falkirk", "Bo'ness", "WLN"},
+        {"Highland", "Croy", "INV"},
+        {"North Lanarkshire", "Croy", "DNB"},
+        {"Fermanagh and Omagh", "Omagh", "TYR"},
+        {"Uíbh Fhailí", "Tullamore", "OFF"},
+        {"County Galway", "Galway", "GAL"},
         {"", "Passage East", "WAT"},
     };
     for (const auto& c : cases) {

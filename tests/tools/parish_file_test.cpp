@@ -18,7 +18,10 @@ std::string field(std::string_view text, std::size_t capacity)
     return f;
 }
 
-std::string bytesOf(const records::ParishRecord& r) { return {r.bytes.data(), r.bytes.size()}; }
+std::string bytesOf(const records::ParishRecord& r)
+{
+    return {r.bytes.data(), r.bytes.size()};
+}
 
 Place place(std::string name, char type, std::string county, std::string country, int e, int n, bool irish = false)
 {
@@ -42,22 +45,22 @@ TEST(ParishRecord, StoresFieldsAsTheAmendmentWindowDoes)
     };
     const Case cases[] = {
         {place("Ashby-de-la-Zouch", 'T', "LEI", "ENG", 435, 316),
-         field("Ashby-de-la-Zouch" + std::string(28, ' '), 45) + field("T", 1) + field("LEI", 3) + field("ENG", 3) +
-             field("SK3516", 6) + field("   435", 6) + field("   316", 6),
+         field("Ashby-de-la-Zouch" + std::string(28, ' '), 45) + field("T", 1) + field("LEI", 3) + field("ENG", 3)
+             + field("SK3516", 6) + field("   435", 6) + field("   316", 6),
          "Ashby-de-la-Zouch" + std::string(28, ' ') + "  T  LEI   ENG   SK3516   435    316"},
         // The Irish grid's square is one letter: the reference is five characters, right-aligned.
         {place("Galway", 'T', "GAL", "IRL", 129, 225, true),
-         field("Galway" + std::string(39, ' '), 45) + field("T", 1) + field("GAL", 3) + field("IRL", 3) +
-             field(" M2925", 6) + field("   129", 6) + field("   225", 6),
+         field("Galway" + std::string(39, ' '), 45) + field("T", 1) + field("GAL", 3) + field("IRL", 3)
+             + field(" M2925", 6) + field("   129", 6) + field("   225", 6),
          "Galway" + std::string(39, ' ') + "  T  GAL   IRL    M2925   129    225"},
         // Leading zeros of the four figures, and a northing of four digits.
         {place("Lerwick", 'T', "SHI", "SCT", 447, 1141),
-         field("Lerwick" + std::string(38, ' '), 45) + field("T", 1) + field("SHI", 3) + field("SCT", 3) +
-             field("HU4741", 6) + field("   447", 6) + field("  1141", 6),
+         field("Lerwick" + std::string(38, ' '), 45) + field("T", 1) + field("SHI", 3) + field("SCT", 3)
+             + field("HU4741", 6) + field("   447", 6) + field("  1141", 6),
          "Lerwick" + std::string(38, ' ') + "  T  SHI   SCT   HU4741   447   1141"},
         {place("St Mary's", 'P', "CON", "ENG", 91, 10),
-         field("St Mary's" + std::string(36, ' '), 45) + field("P", 1) + field("CON", 3) + field("ENG", 3) +
-             field("SV9110", 6) + field("    91", 6) + field("    10", 6),
+         field("St Mary's" + std::string(36, ' '), 45) + field("P", 1) + field("CON", 3) + field("ENG", 3)
+             + field("SV9110", 6) + field("    91", 6) + field("    10", 6),
          "St Mary's" + std::string(36, ' ') + "  P  CON   ENG   SV9110    91     10"},
     };
     for (const auto& c : cases) {
@@ -70,9 +73,9 @@ TEST(ParishRecord, StoresFieldsAsTheAmendmentWindowDoes)
 TEST(VersionRecord, IsBlankButForItsNameAndReadsAsPositionZero)
 {
     records::ParishRecord v = tools::versionRecord("1.0 test");
-    EXPECT_EQ(bytesOf(v), field("// Database Version 1.0 test" + std::string(17, ' '), 45) + field(" ", 1) +
-                              field("   ", 3) + field("   ", 3) + field("      ", 6) + field("     0", 6) +
-                              field("     0", 6));
+    EXPECT_EQ(bytesOf(v), field("// Database Version 1.0 test" + std::string(17, ' '), 45) + field(" ", 1)
+                              + field("   ", 3) + field("   ", 3) + field("      ", 6) + field("     0", 6)
+                              + field("     0", 6));
     EXPECT_TRUE(v.isVersionRecord());
     EXPECT_FALSE(v.isIrish());
     for (auto f : {records::Field::Easting, records::Field::Northing}) {
@@ -84,16 +87,15 @@ TEST(VersionRecord, IsBlankButForItsNameAndReadsAsPositionZero)
 
 TEST(ParishRecords, PutTheVersionFirstAndPlacesInTheSortsOrder)
 {
-    auto records = tools::parishRecords({place("Ashby by Partney", 'P', "LIN", "ENG", 541, 365),
-                                         place("Ashby-de-la-Zouch", 'T', "LEI", "ENG", 435, 316),
-                                         place("!Odd", 'P', "LIN", "ENG", 489, 407),
-                                         place("Ashby", 'P', "LIN", "ENG", 489, 407),
-                                         place("ashby", 'P', "LIN", "ENG", 489, 407)});
+    auto records = tools::parishRecords(
+        {place("Ashby by Partney", 'P', "LIN", "ENG", 541, 365),
+         place("Ashby-de-la-Zouch", 'T', "LEI", "ENG", 435, 316), place("!Odd", 'P', "LIN", "ENG", 489, 407),
+         place("Ashby", 'P', "LIN", "ENG", 489, 407), place("ashby", 'P', "LIN", "ENG", 489, 407)});
     std::vector<std::string> names;
     for (const auto& r : records)
         names.emplace_back(r.name().substr(0, r.name().find_last_not_of(' ') + 1));
     EXPECT_EQ(names, (std::vector<std::string>{"// Database Version " + std::string(tools::kDataVersion), "!Odd",
-                                                "Ashby", "Ashby by Partney", "Ashby-de-la-Zouch", "ashby"}));
+                                               "Ashby", "Ashby by Partney", "Ashby-de-la-Zouch", "ashby"}));
     std::string bytes = tools::fileBytes(records);
     EXPECT_EQ(bytes.size(), records.size() * records::kRecordSize);
     EXPECT_EQ(bytes.substr(77, 77), bytesOf(records[1]));
@@ -101,11 +103,10 @@ TEST(ParishRecords, PutTheVersionFirstAndPlacesInTheSortsOrder)
 
 TEST(CountyList, ListsExactlyTheCodesUsedUnderTheirCountries)
 {
-    auto records = tools::parishRecords({place("Galway", 'T', "GAL", "IRL", 129, 225, true),
-                                         place("Brecon", 'T', "BRE", "WLS", 304, 228),
-                                         place("Ashby-de-la-Zouch", 'T', "LEI", "ENG", 435, 316),
-                                         place("Antrim", 'T', "ANT", "IRL", 315, 386, true),
-                                         place("Leicester", 'C', "LEI", "ENG", 458, 304)});
+    auto records = tools::parishRecords(
+        {place("Galway", 'T', "GAL", "IRL", 129, 225, true), place("Brecon", 'T', "BRE", "WLS", 304, 228),
+         place("Ashby-de-la-Zouch", 'T', "LEI", "ENG", 435, 316), place("Antrim", 'T', "ANT", "IRL", 315, 386, true),
+         place("Leicester", 'C', "LEI", "ENG", 458, 304)});
     std::string text = tools::countyListText(records);
     const std::string header = "Steeplewatcher County Codes\r\n"
                                "===========================\r\n"
@@ -114,10 +115,10 @@ TEST(CountyList, ListsExactlyTheCodesUsedUnderTheirCountries)
                                "counties of England and Wales (before 1974), the counties of Scotland\r\n"
                                "(before 1975) and the 32 counties of Ireland, Northern Ireland's six\r\n"
                                "included. Every Irish parish has the country code IRL.\r\n";
-    EXPECT_EQ(text, header +
-                        "\r\nEngland (ENG)\r\n  LEI  Leicestershire\r\n"
-                        "\r\nWales (WLS)\r\n  BRE  Brecknockshire\r\n"
-                        "\r\nIreland (IRL)\r\n  ANT  Antrim\r\n  GAL  Galway\r\n");
+    EXPECT_EQ(text, header
+                        + "\r\nEngland (ENG)\r\n  LEI  Leicestershire\r\n"
+                          "\r\nWales (WLS)\r\n  BRE  Brecknockshire\r\n"
+                          "\r\nIreland (IRL)\r\n  ANT  Antrim\r\n  GAL  Galway\r\n");
 }
 
 TEST(CountyList, RefusesACodeWithoutAName)

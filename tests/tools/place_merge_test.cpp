@@ -53,14 +53,14 @@ const Place* find(const std::vector<Place>& places, std::string_view name)
 TEST(MergeSources, AnEnglishPlaceGeoNamesHoldsTakesItsPositionAndType)
 {
     tools::MergeStats stats;
-    auto places = tools::mergeSources(
-        {england("Ashby-de-la-Zouch", "LEI", 435, 315, 2), england("Measham", "LEI", 433, 312, 3),
-         england("Bury St.Edmunds", "SFK", 584, 263, 4), england("Faraway", "LEI", 400, 300, 5)},
-        {geoNames(1, "Ashby-de-la-Zouch", "ENG", "Leicestershire", 435, 316, 12370),
-         geoNames(2, "Bury St Edmunds", "ENG", "Suffolk", 585, 264, 42812),
-         // 6 km from the England list's Faraway: another place, and not used
-         geoNames(3, "Faraway", "ENG", "Leicestershire", 406, 300, 600)},
-        stats);
+    auto places =
+        tools::mergeSources({england("Ashby-de-la-Zouch", "LEI", 435, 315, 2), england("Measham", "LEI", 433, 312, 3),
+                             england("Bury St.Edmunds", "SFK", 584, 263, 4), england("Faraway", "LEI", 400, 300, 5)},
+                            {geoNames(1, "Ashby-de-la-Zouch", "ENG", "Leicestershire", 435, 316, 12370),
+                             geoNames(2, "Bury St Edmunds", "ENG", "Suffolk", 585, 264, 42812),
+                             // 6 km from the England list's Faraway: another place, and not used
+                             geoNames(3, "Faraway", "ENG", "Leicestershire", 406, 300, 600)},
+                            stats);
     ASSERT_EQ(places.size(), 4u);
     const Place* ashby = find(places, "Ashby-de-la-Zouch");
     ASSERT_NE(ashby, nullptr);
@@ -120,12 +120,13 @@ TEST(MergeSources, GivesWelshScottishAndIrishPlacesHistoricCountiesAndTheirCount
 {
     tools::MergeStats stats;
     auto places = tools::mergeSources(
-        {}, {geoNames(2964180, "Gaillimh", "IRL", "County Galway", 129, 225, 83456, "PPLA"),
-             geoNames(2643736, "Derry", "NIR", "Derry City and Strabane", 244, 416, 83652, "PPLA2"),
-             geoNames(2643734, "Londonderry County Borough", "NIR", "Derry City and Strabane", 244, 416, 87153, "PPLX"),
-             geoNames(5, "Brecon", "WLS", "Sir Powys", 304, 228, 7901),
-             geoNames(6, "Edinburgh", "SCO", "City of Edinburgh", 325, 673, 464990, "PPLA"),
-             geoNames(7, "Somewhere", "SCO", "Atlantis", 100, 700)},
+        {},
+        {geoNames(2964180, "Gaillimh", "IRL", "County Galway", 129, 225, 83456, "PPLA"),
+         geoNames(2643736, "Derry", "NIR", "Derry City and Strabane", 244, 416, 83652, "PPLA2"),
+         geoNames(2643734, "Londonderry County Borough", "NIR", "Derry City and Strabane", 244, 416, 87153, "PPLX"),
+         geoNames(5, "Brecon", "WLS", "Sir Powys", 304, 228, 7901),
+         geoNames(6, "Edinburgh", "SCO", "City of Edinburgh", 325, 673, 464990, "PPLA"),
+         geoNames(7, "Somewhere", "SCO", "Atlantis", 100, 700)},
         stats);
     ASSERT_EQ(places.size(), 4u);
     const Place* galway = find(places, "Galway");
@@ -150,15 +151,16 @@ TEST(MergeSources, GivesWelshScottishAndIrishPlacesHistoricCountiesAndTheirCount
 TEST(MergeSources, OnePlaceListedTwiceWithinTwoKilometresIsKeptOnce)
 {
     tools::MergeStats stats;
-    auto places = tools::mergeSources({england("Holme", "YKS", 412, 402, 2), england("Holme", "DBY", 411, 402, 3),
-                                       england("Holme", "NTT", 415, 402, 4), england("Holme", "LIN", 414, 402, 7), england("Fen Street", "SFK", 605, 278, 5),
-                                       england("Fen Street", "NFK", 605, 278, 6)},
-                                      {}, stats);
+    auto places =
+        tools::mergeSources({england("Holme", "YKS", 412, 402, 2), england("Holme", "DBY", 411, 402, 3),
+                             england("Holme", "NTT", 415, 402, 4), england("Holme", "LIN", 414, 402, 7),
+                             england("Fen Street", "SFK", 605, 278, 5), england("Fen Street", "NFK", 605, 278, 6)},
+                            {}, stats);
     ASSERT_EQ(places.size(), 3u);
     EXPECT_EQ(places[0].county, "YKS");
     EXPECT_EQ(places[1].county, "NTT"); // 3 km away: another place
     EXPECT_EQ(places[2].county, "SFK");
-    EXPECT_EQ(stats.duplicates, 3);     // 1 km and 2 km from the first Holme, and the second Fen Street
+    EXPECT_EQ(stats.duplicates, 3); // 1 km and 2 km from the first Holme, and the second Fen Street
 }
 
 Place englandPlace(std::string name, std::string county, int e, int n)
@@ -204,7 +206,7 @@ TEST(CorrectCounties, ReplacesOnlyCountiesImpossibleForTheirMetropolitanBorough)
                                        geoNames(3, "Stockport", "ENG", "Borough of Stockport", 389, 390),
                                        geoNames(4, "Macclesfield", "ENG", "Cheshire East", 391, 373),
                                        geoNames(5, "Galway", "IRL", "County Galway", 384, 398)};
-    std::vector<Place> places{englandPlace("Manchester", "WAR", 384, 398), englandPlace("Chorlton", "LAN", 381, 394),
+    std::vector<Place> places{englandPlace("Manchester", "WAR", 384, 398),  englandPlace("Chorlton", "LAN", 381, 394),
                               englandPlace("Wythenshawe", "CHS", 382, 389), englandPlace("Gateshead", "YKS", 424, 562),
                               englandPlace("Reddish", "LAN", 389, 393),     englandPlace("Heaton", "WAR", 388, 391),
                               englandPlace("Bollington", "STS", 392, 377)};
@@ -215,8 +217,7 @@ TEST(CorrectCounties, ReplacesOnlyCountiesImpossibleForTheirMetropolitanBorough)
     auto done = tools::correctCounties(places, geo);
     EXPECT_EQ(done.impossible, 3);
     // Bollington lies nearest to a place of Cheshire East, which is no metropolitan borough: unchanged.
-    EXPECT_EQ(countiesOf(places),
-              (std::vector<std::string>{"LAN", "LAN", "CHS", "DUR", "LAN", "CHS", "STS", "GLA"}));
+    EXPECT_EQ(countiesOf(places), (std::vector<std::string>{"LAN", "LAN", "CHS", "DUR", "LAN", "CHS", "STS", "GLA"}));
 }
 
 TEST(CorrectCounties, BoroughTablesNameKnownEnglishCounties)
@@ -238,8 +239,8 @@ TEST(GeoNamesType, FollowsFeatureCodeAndPopulation)
         long population;
         char type;
     };
-    const Case cases[] = {{"PPLC", 1000, 'C'},  {"PPL", 100000, 'C'}, {"PPL", 99999, 'T'}, {"PPLA2", 0, 'T'},
-                          {"PPLA", 100, 'T'},   {"PPL", 5000, 'T'},   {"PPL", 4999, 'V'},  {"PPLA3", 0, 'V'},
+    const Case cases[] = {{"PPLC", 1000, 'C'},   {"PPL", 100000, 'C'}, {"PPL", 99999, 'T'}, {"PPLA2", 0, 'T'},
+                          {"PPLA", 100, 'T'},    {"PPL", 5000, 'T'},   {"PPL", 4999, 'V'},  {"PPLA3", 0, 'V'},
                           {"PPLX", 300000, 'D'}, {"PPLL", 32000, 'T'}};
     for (const auto& c : cases)
         EXPECT_EQ(tools::geoNamesType(c.feature, c.population), c.type) << c.feature << " " << c.population;

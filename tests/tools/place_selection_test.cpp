@@ -10,7 +10,8 @@ using tools::Place;
 
 namespace {
 
-Place place(std::string name, int e, int n, char type = tools::kTypePlace, tools::Origin origin = tools::Origin::EnglandList)
+Place place(std::string name, int e, int n, char type = tools::kTypePlace,
+            tools::Origin origin = tools::Origin::EnglandList)
 {
     static int line = 1;
     Place p;
@@ -40,14 +41,22 @@ TEST(NameKind, ByTheLastWordOfANameOfTwoWordsOrMore)
         NameKind kind;
     };
     const Case cases[] = {
-        {"Grand Union Canal", NameKind::Waterway},   {"Hobhole Drain", NameKind::Waterway},
-        {"Shropshire Canal, , Middlewich Branch", NameKind::Waterway}, {"Nottingham Canal (disused)", NameKind::Waterway},
-        {"Church End", NameKind::Hamlet},           {"Brook Green", NameKind::Hamlet},
-        {"Kentish Town", NameKind::Hamlet},         {"The Green", NameKind::Hamlet},
-        {"Green", NameKind::Other},                 {"Canal", NameKind::Other},
-        {"Greenend", NameKind::Other},              {"Stamford Bridge", NameKind::Other},
-        {"Ashby-de-la-Zouch", NameKind::Other},     {"Canal Foot", NameKind::Other},
-        {"Green End Farm Lane", NameKind::Hamlet},  {"Kelvedon Hatch", NameKind::Other},
+        {"Grand Union Canal", NameKind::Waterway},
+        {"Hobhole Drain", NameKind::Waterway},
+        {"Shropshire Canal, , Middlewich Branch", NameKind::Waterway},
+        {"Nottingham Canal (disused)", NameKind::Waterway},
+        {"Church End", NameKind::Hamlet},
+        {"Brook Green", NameKind::Hamlet},
+        {"Kentish Town", NameKind::Hamlet},
+        {"The Green", NameKind::Hamlet},
+        {"Green", NameKind::Other},
+        {"Canal", NameKind::Other},
+        {"Greenend", NameKind::Other},
+        {"Stamford Bridge", NameKind::Other},
+        {"Ashby-de-la-Zouch", NameKind::Other},
+        {"Canal Foot", NameKind::Other},
+        {"Green End Farm Lane", NameKind::Hamlet},
+        {"Kelvedon Hatch", NameKind::Other},
     };
     for (const auto& c : cases)
         EXPECT_EQ(tools::nameKind(c.name), c.kind) << c.name;
@@ -65,11 +74,12 @@ TEST(SelectPlaces, LeavesOutWaterwaysThenTheNearestHamletsThenOthers)
 {
     auto build = [] {
         return std::vector<Place>{
-            place("Ashby", 400, 300),     place("Ashby Canal", 450, 350), // far from all, but a waterway
-            place("Ashby Green", 400, 300),                               // shares a square
-            place("Ashby End", 401, 300),                                 // 1 km away
-            place("Far End", 430, 330),                                   // alone
-            place("Blackfordby", 401, 301),                               // 1.4 km from Ashby
+            place("Ashby", 400, 300),
+            place("Ashby Canal", 450, 350), // far from all, but a waterway
+            place("Ashby Green", 400, 300), // shares a square
+            place("Ashby End", 401, 300), // 1 km away
+            place("Far End", 430, 330), // alone
+            place("Blackfordby", 401, 301), // 1.4 km from Ashby
             place("Town", 400, 301, tools::kTypeTown, tools::Origin::EnglandListGeoNamesPosition),
             place("Crowded End", 401, 301),
         };
@@ -103,7 +113,7 @@ TEST(SelectPlaces, LeavesOutWaterwaysThenTheNearestHamletsThenOthers)
 
 TEST(SelectPlaces, LeavesOutTheMostCrowdedFirst)
 {
-    std::vector<Place> places{place("Alpha", 100, 100), place("A End", 100, 100), place("Zed", 200, 200),
+    std::vector<Place> places{place("Alpha", 100, 100),   place("A End", 100, 100),     place("Zed", 200, 200),
                               place("Zed Two", 201, 200), place("Zed Three", 200, 201), place("Z End", 200, 200)};
     tools::selectPlaces(places, 5);
     EXPECT_EQ(namesOf(places), (std::vector<std::string>{"Alpha", "A End", "Zed", "Zed Two", "Zed Three"}));
@@ -111,9 +121,9 @@ TEST(SelectPlaces, LeavesOutTheMostCrowdedFirst)
 
 TEST(SelectPlaces, NeverLeavesOutGeoNamesPlacesOrOtherCountries)
 {
-    std::vector<Place> places{place("Kept Town", 400, 300, tools::kTypeTown, tools::Origin::EnglandListGeoNamesPosition),
-                              place("Welsh Green", 300, 300, tools::kTypeVillage, tools::Origin::GeoNames),
-                              place("Hamlet End", 400, 300)};
+    std::vector<Place> places{
+        place("Kept Town", 400, 300, tools::kTypeTown, tools::Origin::EnglandListGeoNamesPosition),
+        place("Welsh Green", 300, 300, tools::kTypeVillage, tools::Origin::GeoNames), place("Hamlet End", 400, 300)};
     EXPECT_THROW(tools::selectPlaces(places, 1), tools::SourceError);
     auto stats = tools::selectPlaces(places, 2);
     EXPECT_EQ(namesOf(places), (std::vector<std::string>{"Kept Town", "Welsh Green"}));
@@ -132,7 +142,8 @@ TEST(SelectPlaces, IrishAndBritishGridsAreNeverNeighbours)
 {
     Place irish = place("Irish Village", 400, 300, tools::kTypeVillage, tools::Origin::GeoNames);
     irish.irishGrid = true;
-    std::vector<Place> places{irish, place("Lone End", 400, 300), place("Other End", 410, 300), place("Other", 410, 300)};
+    std::vector<Place> places{irish, place("Lone End", 400, 300), place("Other End", 410, 300),
+                              place("Other", 410, 300)};
     tools::selectPlaces(places, 3);
     // "Lone End" has no British neighbour in its square, "Other End" has one: that one goes.
     EXPECT_EQ(namesOf(places), (std::vector<std::string>{"Irish Village", "Lone End", "Other"}));

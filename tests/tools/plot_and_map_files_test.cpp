@@ -18,9 +18,10 @@ std::vector<std::string> described(const std::vector<BadRow>& bad)
 TEST(CoastlineFile, RewritesEachVertexInSixAndSixColumns)
 {
     std::vector<BadRow> bad;
-    std::string out = tools::coastlineFile("   135    23\r\n134 27\r\n   135    27\n\r\n   700    27\r\n   1x5    27\r\n"
-                                           "   135    27 and more\r\n     0     0",
-                                           "coast.txt", false, bad);
+    std::string out =
+        tools::coastlineFile("   135    23\r\n134 27\r\n   135    27\n\r\n   700    27\r\n   1x5    27\r\n"
+                             "   135    27 and more\r\n     0     0",
+                             "coast.txt", false, bad);
     EXPECT_EQ(out, "   135    23\r\n   135    27\r\n     0     0\r\n");
     EXPECT_EQ(described(bad), (std::vector<std::string>{
                                   "coast.txt line 2: not a vertex on the grid: \"134 27\"",
@@ -44,10 +45,11 @@ TEST(PlaceFile, RewritesNameEastingAndNorthingAtTheirColumns)
                                        "towns.txt", false, bad);
     EXPECT_EQ(out, "London                      530   180\r\n"
                    "Padded Name                 530   180\r\n");
-    EXPECT_EQ(described(bad), (std::vector<std::string>{
-                                  "towns.txt line 3: not a place on the grid: \"                            530   180\"",
-                                  "towns.txt line 4: not a place on the grid: \"Nowhere                      12\"",
-                              }));
+    EXPECT_EQ(described(bad),
+              (std::vector<std::string>{
+                  "towns.txt line 3: not a place on the grid: \"                            530   180\"",
+                  "towns.txt line 4: not a place on the grid: \"Nowhere                      12\"",
+              }));
 }
 
 TEST(MapListText, KeepsEveryPossibleSheetLineAsItStands)

@@ -36,7 +36,10 @@ using testsupport::TempDir;
 const fs::path kShipped = SW_SHIPPED_DATA;
 const fs::path kSources = SW_DATA_SOURCES;
 
-std::string quoted(const fs::path& p) { return "'" + p.string() + "'"; }
+std::string quoted(const fs::path& p)
+{
+    return "'" + p.string() + "'";
+}
 
 struct ToolRun {
     int status = -1;
@@ -45,13 +48,16 @@ struct ToolRun {
 
 ToolRun runBuilder(const TempDir& dir, const std::string& args)
 {
-    std::string command = quoted(SW_BUILD_DATA) + " " + args + " >" + quoted(dir / "stdout.txt") + " 2>" +
-                          quoted(dir / "stderr.txt");
+    std::string command =
+        quoted(SW_BUILD_DATA) + " " + args + " >" + quoted(dir / "stdout.txt") + " 2>" + quoted(dir / "stderr.txt");
     int raw = std::system(command.c_str());
     return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readBytes(dir / "stdout.txt"), readBytes(dir / "stderr.txt")};
 }
 
-std::string trimmed(std::string_view s) { return std::string(text::trimBlanks(s)); }
+std::string trimmed(std::string_view s)
+{
+    return std::string(text::trimBlanks(s));
+}
 
 const std::vector<ParishRecord>& shippedRecords()
 {
@@ -131,8 +137,8 @@ TEST(ShippedParishes, AVersionRecordThenWellFormedPlacesInTheSortsOrder)
         ASSERT_NE(county, nullptr);
         ASSERT_EQ(county->country, country);
         ++perCountry[country];
-        northernIrish += county->code == "ANT" || county->code == "ARM" || county->code == "DOW" ||
-                         county->code == "FER" || county->code == "LDY" || county->code == "TYR";
+        northernIrish += county->code == "ANT" || county->code == "ARM" || county->code == "DOW"
+                         || county->code == "FER" || county->code == "LDY" || county->code == "TYR";
         // Easting and northing right-aligned whole km; the grid reference agrees with them.
         text::WholeReading e = text::readWhole(r.get(Field::Easting)), n = text::readWhole(r.get(Field::Northing));
         ASSERT_TRUE(e.ok && n.ok && e.value > 0 && n.value > 0);
@@ -196,13 +202,13 @@ TEST(ShippedParishes, PlacesAUserLooksForAreWhereTheyShouldBe)
         ASSERT_NE(r, nullptr) << c.name;
         if (!c.line)
             continue;
-        std::string fields = std::string(r->get(Field::Type)) + "|" + std::string(r->get(Field::County)) + "|" +
-                             std::string(r->get(Field::Country)) + "|" + std::string(r->get(Field::OSRef)) + "|" +
-                             std::string(r->get(Field::Easting)) + "|" + std::string(r->get(Field::Northing));
+        std::string fields = std::string(r->get(Field::Type)) + "|" + std::string(r->get(Field::County)) + "|"
+                             + std::string(r->get(Field::Country)) + "|" + std::string(r->get(Field::OSRef)) + "|"
+                             + std::string(r->get(Field::Easting)) + "|" + std::string(r->get(Field::Northing));
         EXPECT_EQ(fields, c.line) << c.name;
     }
     EXPECT_EQ(findParish("Gaillimh", "GAL"), nullptr); // listed under its English name
-    EXPECT_EQ(findParish("Chirk", "SAL"), nullptr);    // in Wales, not Shropshire
+    EXPECT_EQ(findParish("Chirk", "SAL"), nullptr); // in Wales, not Shropshire
 }
 
 // The real radius search of the program, from the real data file, as a user runs it.
@@ -230,8 +236,8 @@ TEST(ShippedParishes, TenMilesAroundAshbyDeLaZouchListsItsNeighbours)
     EXPECT_GT(hits.size(), 100u);
     EXPECT_LT(hits.size(), 300u);
     const std::pair<const char*, const char*> near[] = {
-        {"Ashby-de-la-Zouch LEI", "0.0"}, {"Measham LEI", "2.8"},         {"Moira LEI", "2.6"},
-        {"Coalville LEI", "4.5"},         {"Swadlincote DBY", "4.2"},     {"Ibstock LEI", "5.3"},
+        {"Ashby-de-la-Zouch LEI", "0.0"}, {"Measham LEI", "2.8"},           {"Moira LEI", "2.6"},
+        {"Coalville LEI", "4.5"},         {"Swadlincote DBY", "4.2"},       {"Ibstock LEI", "5.3"},
         {"Melbourne DBY", "5.9"},         {"Burton upon Trent STS", "8.1"}, {"Market Bosworth LEI", "8.6"},
         {"Castle Donington LEI", "8.8"},
     };
@@ -288,10 +294,10 @@ TEST(ShippedMaps, EveryBritishPlaceButAFewOnTheCoastLiesOnALandrangerSheet)
     }
     // The sheet list has each sheet's 40 km square only, not the extensions
     // printed beyond it: these headlands and coves lie on such extensions.
-    EXPECT_EQ(offSheet, (std::vector<std::string>{"Bill Of Portland", "Blackgang", "Burton Bradstock",
-                                                  "Eddystone Rocks", "Noss Mayo", "Southover",
-                                                  "St Alban's Head (St Aldhelm's)", "St Aldhelm's (St Alban's Head)",
-                                                  "St Lawrence"}));
+    EXPECT_EQ(offSheet,
+              (std::vector<std::string>{"Bill Of Portland", "Blackgang", "Burton Bradstock", "Eddystone Rocks",
+                                        "Noss Mayo", "Southover", "St Alban's Head (St Aldhelm's)",
+                                        "St Aldhelm's (St Alban's Head)", "St Lawrence"}));
 }
 
 TEST(ShippedPlots, CoastlinesStartAtThePlotsStartPointsAndPlacesFitTheirColumns)
@@ -306,7 +312,8 @@ TEST(ShippedPlots, CoastlinesStartAtThePlotsStartPointsAndPlacesFitTheirColumns)
     for (const auto& c : cases) {
         std::vector<std::string> coast = text::splitLines(readBytes(kShipped / c.coast));
         ASSERT_GT(coast.size(), 1000u) << c.coast;
-        int e = text::leadingInteger(text::columns(coast[0], 1, 6)), n = text::leadingInteger(text::columns(coast[0], 7, 6));
+        int e = text::leadingInteger(text::columns(coast[0], 1, 6)),
+            n = text::leadingInteger(text::columns(coast[0], 7, 6));
         // The plot draws from its start point to the first vertex: that line must be short.
         EXPECT_LE((e - c.startE) * (e - c.startE) + (n - c.startN) * (n - c.startN), 9) << c.coast;
         EXPECT_EQ(coast.front(), coast.back()) << c.coast << " is a closed outline";

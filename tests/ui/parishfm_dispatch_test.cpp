@@ -123,9 +123,7 @@ TEST_F(WindowTest, OneCommandAtATime)
     writeParishes(3);
     open();
     bool innerRan = false;
-    window().dispatch([&](app::Parishfm&) {
-        window().dispatch([&](app::Parishfm&) { innerRan = true; });
-    });
+    window().dispatch([&](app::Parishfm&) { window().dispatch([&](app::Parishfm&) { innerRan = true; }); });
     EXPECT_FALSE(innerRan);
     window().dispatch([&](app::Parishfm&) { innerRan = true; });
     EXPECT_TRUE(innerRan);

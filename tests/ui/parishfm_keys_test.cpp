@@ -28,8 +28,8 @@ struct KeyCase {
     After after;
 };
 
-constexpr int Dn = Qt::Key_Down, Up = Qt::Key_Up, PgDn = Qt::Key_PageDown, PgUp = Qt::Key_PageUp,
-              Home = Qt::Key_Home, End = Qt::Key_End;
+constexpr int Dn = Qt::Key_Down, Up = Qt::Key_Up, PgDn = Qt::Key_PageDown, PgUp = Qt::Key_PageUp, Home = Qt::Key_Home,
+              End = Qt::Key_End;
 
 // 21 records: the version record and parishes 1 to 20.
 const KeyCase kKeyCases[] = {
@@ -39,9 +39,17 @@ const KeyCase kKeyCases[] = {
     {"Up at the first record beeps and changes nothing", {Up}, 0, 1, Before::DesignLines, After::Neighbours},
     {"PageDown moves six", {PgDn}, 6, 0, Before::Neighbours, After::Neighbours},
     {"PageDown onto the last record", {PgDn, PgDn, Dn, Dn, PgDn}, 20, 0, Before::Neighbours, After::Neighbours},
-    {"PageDown with five ahead beeps and stays", {PgDn, PgDn, Dn, Dn, Dn, PgDn}, 15, 1, Before::Neighbours,
+    {"PageDown with five ahead beeps and stays",
+     {PgDn, PgDn, Dn, Dn, Dn, PgDn},
+     15,
+     1,
+     Before::Neighbours,
      After::Neighbours},
-    {"PageUp with five before beeps and stays", {Dn, Dn, Dn, Dn, Dn, PgUp}, 5, 1, Before::Neighbours,
+    {"PageUp with five before beeps and stays",
+     {Dn, Dn, Dn, Dn, Dn, PgUp},
+     5,
+     1,
+     Before::Neighbours,
      After::Neighbours},
     {"PageUp with six before moves to the first", {PgDn, PgUp}, 0, 0, Before::Neighbours, After::Neighbours},
     {"End shows the last record and end markers", {End}, 20, 1, Before::Neighbours, After::EndMarkers},

@@ -74,12 +74,11 @@ std::vector<ShownEntry> menuAsShown(QMenuBar& bar)
             std::string menuName = menu->objectName().toStdString();
             out.push_back({menuName, top->text().toStdString(), "", top->isVisible(), top->isEnabled()});
             for (QAction* item : menu->actions())
-                out.push_back({item->objectName().toStdString(),
-                               item->isSeparator() ? "-" : item->text().toStdString(), menuName,
-                               item->isVisible(), item->isEnabled()});
+                out.push_back({item->objectName().toStdString(), item->isSeparator() ? "-" : item->text().toStdString(),
+                               menuName, item->isVisible(), item->isEnabled()});
         } else {
-            out.push_back({top->objectName().toStdString(), top->text().toStdString(), "", top->isVisible(),
-                           top->isEnabled()});
+            out.push_back(
+                {top->objectName().toStdString(), top->text().toStdString(), "", top->isVisible(), top->isEnabled()});
         }
     }
     return out;
@@ -91,19 +90,19 @@ TEST_F(WindowTest, MenuBarHoldsEveryEntryInOrderAndOnlyBuiltCommandsAreEnabled)
     open();
     std::vector<ShownEntry> expected;
     for (const app::MenuEntry& e : app::kMainMenu) {
-        bool isMenu = e.parent.empty() && (e.name == "File1" || e.name == "Reports1" || e.name == "MapNo"
-                                           || e.name == "SearchHistory1" || e.name == "MyTools1");
+        bool isMenu = e.parent.empty()
+                      && (e.name == "File1" || e.name == "Reports1" || e.name == "MapNo" || e.name == "SearchHistory1"
+                          || e.name == "MyTools1");
         bool enabled = isMenu ? e.name != "MyTools1" : e.caption == "-" || app::findHandler(e.name).has_value();
-        expected.push_back({std::string(e.name), std::string(e.caption), std::string(e.parent),
-                            e.name != "MyTools1", enabled});
+        expected.push_back(
+            {std::string(e.name), std::string(e.caption), std::string(e.parent), e.name != "MyTools1", enabled});
     }
     EXPECT_EQ(menuAsShown(*window().menuBar()), expected);
     EXPECT_TRUE(window().findChild<QAction*>("Exit1")->isEnabled());
 
     // Captions as written, blanks included.
     EXPECT_EQ(window().findChild<QAction*>("AppendaCSVFile1")->text(), "Import and  Append a &CSV File");
-    EXPECT_EQ(window().findChild<QAction*>("SelectedCounty1")->toolTip(),
-              "Enter the Parish Code as the Search string");
+    EXPECT_EQ(window().findChild<QAction*>("SelectedCounty1")->toolTip(), "Enter the Parish Code as the Search string");
 }
 
 TEST_F(WindowTest, ButtonsCarryTheirCaptionsAndHintsAndWaitForTheirCommands)
@@ -146,7 +145,7 @@ TEST_F(WindowTest, RecordLinesAndLabelsFitWithoutOverlapping)
     for (const char* name : {"Memo1", "Memo2", "Memo3"}) {
         auto* view = window().findChild<QPlainTextEdit*>(name);
         int needed = QFontMetrics(view->font()).horizontalAdvance(ui::toQt(widest))
-                   + 2 * static_cast<int>(view->document()->documentMargin());
+                     + 2 * static_cast<int>(view->document()->documentMargin());
         EXPECT_LE(needed, view->viewport()->width()) << name;
         EXPECT_TRUE(QFontInfo(view->font()).fixedPitch()) << name;
     }
@@ -230,8 +229,14 @@ protected:
     }
 };
 
-TEST_F(ClosingTest, CloseBoxAsksFirst) { asksFirstAndCancelKeepsTheWindow(Closing::CloseBox); }
-TEST_F(ClosingTest, ExitItemAsksFirst) { asksFirstAndCancelKeepsTheWindow(Closing::ExitItem); }
+TEST_F(ClosingTest, CloseBoxAsksFirst)
+{
+    asksFirstAndCancelKeepsTheWindow(Closing::CloseBox);
+}
+TEST_F(ClosingTest, ExitItemAsksFirst)
+{
+    asksFirstAndCancelKeepsTheWindow(Closing::ExitItem);
+}
 
 } // namespace
 } // namespace uitest

@@ -76,8 +76,9 @@ TEST_F(ViewerTest, ShowsTheNewReportKeepsEditsWhileOnScreenAndReloadsAfterClose)
 {
     openViewer();
     countyList("lei");
-    EXPECT_EQ(takeTranscript(), "confirm \"Are you sure that you want to CREATE A County Parish List for \\\"LEI\\\"?\" -> Yes\n"
-                                "show ParListFm\n");
+    EXPECT_EQ(takeTranscript(),
+              "confirm \"Are you sure that you want to CREATE A County Parish List for \\\"LEI\\\"?\" -> Yes\n"
+              "show ParListFm\n");
     QStringList lines = richEdit().toPlainText().split('\n');
     ASSERT_EQ(lines.size(), 30 + 7);
     EXPECT_EQ(lines[1], "      County of LEI - List of Parishes.");
@@ -151,7 +152,8 @@ TEST(PrintToPdf, AReportOfTwoHundredLinesFillsPagesAsTheLayoutDecides)
     PageCounting counting(device);
     std::vector<std::string> lines;
     for (int i = 0; i < 200; ++i)
-        lines.push_back("      Parish " + std::to_string(i) + std::string(33 - std::to_string(i).size(), '.') + " A LEI ENG SK3516    435    316 ");
+        lines.push_back("      Parish " + std::to_string(i) + std::string(33 - std::to_string(i).size(), '.')
+                        + " A LEI ENG SK3516    435    316 ");
     reports::printLines(counting, "Steeplewatcher", "Courier New", 10, lines);
 
     const int pages = counting.newPages + 1;

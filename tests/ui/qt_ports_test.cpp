@@ -17,8 +17,7 @@
 namespace {
 
 // Waits for the next modal dialog of type T and hands it to act (the person).
-template <class T>
-void whenShown(std::function<void(T&)> act)
+template <class T> void whenShown(std::function<void(T&)> act)
 {
     auto* timer = new QTimer;
     timer->setInterval(5);
@@ -79,8 +78,8 @@ TEST(QtDialogsTest, EachBoxKindHasItsIconButtonsAndAnswer)
         {"warning Yes", [&](auto& t) { return dialogs.warningYesNo(t); }, B::Warning, B::Yes | B::No, B::Yes, true},
         {"warning No", [&](auto& t) { return dialogs.warningYesNo(t); }, B::Warning, B::Yes | B::No, B::No, false},
         {"confirm Yes", [&](auto& t) { return dialogs.confirmYesNo(t); }, B::Question, B::Yes | B::No, B::Yes, true},
-        {"confirm closed", [&](auto& t) { return dialogs.confirmYesNo(t); }, B::Question, B::Yes | B::No,
-         B::NoButton, false},
+        {"confirm closed", [&](auto& t) { return dialogs.confirmYesNo(t); }, B::Question, B::Yes | B::No, B::NoButton,
+         false},
         {"confirm OK", [&](auto& t) { return dialogs.confirmOkCancel(t); }, B::Question, B::Ok | B::Cancel, B::Ok,
          true},
         {"confirm Cancel", [&](auto& t) { return dialogs.confirmOkCancel(t); }, B::Question, B::Ok | B::Cancel,

@@ -14,12 +14,9 @@ namespace {
 TEST(ShellFormsTest, EachWindowHasItsClassNameAndCaptionAndStartsHidden)
 {
     const std::map<std::string, std::string> captions = {
-        {"AboutBox", "About"},
-        {"ReadMefm", "Read Me"},          {"Licencefm", "Licence Agreement"},
-        {"Updatefm", "Update"},           {"CodesFm", "County Code List"},
-        {"PlotFm", "Parish Location Plot"},
-        {"MyTextfm", "MyTextfm"},         {"PlotDataFm", "Plot Data"},
-        {"LocPlotfm", "LocPlotfm"},
+        {"AboutBox", "About"},    {"ReadMefm", "Read Me"},         {"Licencefm", "Licence Agreement"},
+        {"Updatefm", "Update"},   {"CodesFm", "County Code List"}, {"PlotFm", "Parish Location Plot"},
+        {"MyTextfm", "MyTextfm"}, {"PlotDataFm", "Plot Data"},     {"LocPlotfm", "LocPlotfm"},
     };
     int made = 0;
     for (const app::FormInfo& form : app::kForms) {

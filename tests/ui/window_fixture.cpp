@@ -26,7 +26,10 @@ void WindowTest::open()
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
 }
 
-QComboBox& WindowTest::tarPar() { return *window_->findChild<QComboBox*>("TarPar"); }
+QComboBox& WindowTest::tarPar()
+{
+    return *window_->findChild<QComboBox*>("TarPar");
+}
 
 std::string WindowTest::text(const char* lineEdit)
 {
