@@ -18,13 +18,14 @@ void Parishfm::selectParish(std::string& description, std::string& osRef, std::s
     view.Klm.clear();
     view.DegreesDisplay.clear();
     view.Direction.clear();
-    readRecord(current_);
+    readRecord(cursor_.position);
     using records::Field;
-    description = std::string(text::trim(buffer_.name())) + ", " + std::string(buffer_.get(Field::Type)) + ", "
-                  + std::string(buffer_.get(Field::County)) + ", " + std::string(buffer_.get(Field::Country));
-    osRef = buffer_.get(Field::OSRef);
-    east = buffer_.get(Field::Easting);
-    north = buffer_.get(Field::Northing);
+    description = std::string(text::trim(cursor_.record.name())) + ", " + std::string(cursor_.record.get(Field::Type))
+                  + ", " + std::string(cursor_.record.get(Field::County)) + ", "
+                  + std::string(cursor_.record.get(Field::Country));
+    osRef = cursor_.record.get(Field::OSRef);
+    east = cursor_.record.get(Field::Easting);
+    north = cursor_.record.get(Field::Northing);
     moveFocus(Focus::TarPar);
 }
 
@@ -136,12 +137,11 @@ void Parishfm::ListParishesWithinRadius()
             std::int32_t& current;
             std::int32_t saved;
             ~Restore() { current = saved; }
-        } restore{current_, current_};
+        } restore{cursor_.position, cursor_.position};
 
         BoxProgress progress(view, ports_.feedback);
         grid::RadiusCentre centre{view.Radius, view.Parish1, view.Parish1East, view.Parish1North};
-        outcome =
-            grid::scanWithinRadius(file_, current_, buffer_, centre, radius.value, east.value, north.value, progress);
+        outcome = grid::scanWithinRadius(cursor_, centre, radius.value, east.value, north.value, progress);
         switch (outcome.stop) {
         case grid::RadiusOutcome::Stop::EndOfFile: view.Progress = std::to_string(outcome.recordsRead); break;
         case grid::RadiusOutcome::Stop::MaxHits:
@@ -161,8 +161,8 @@ void Parishfm::ListParishesWithinRadius()
         writeReport(outcome.report);
         text::writeFileWhole(text::filePath(workingDirectory_, "PlotList.txt"), outcome.plot, text::Sync::Lazy);
     }
-    if (!file_.atEnd(current_))
-        readRecord(current_);
+    if (!cursor_.file.atEnd(cursor_.position))
+        readRecord(cursor_.position);
     view.Progress = "Done";
     moveFocus(Focus::TarPar);
     parList_.show();

@@ -27,7 +27,7 @@ std::string mapHostSetting()
 
 void Parishfm::OSMapData1Click()
 {
-    if (current_ == 0) {
+    if (cursor_.position == 0) {
         ports_.dialogs.message(std::string(msg::kVersionRecord));
         return;
     }
@@ -37,18 +37,18 @@ void Parishfm::OSMapData1Click()
 
 void Parishfm::ShowLocation2Click()
 {
-    if (current_ == 0) {
+    if (cursor_.position == 0) {
         ports_.dialogs.message(std::string(msg::kVersionRecord));
         return;
     }
-    readRecord(current_);
+    readRecord(cursor_.position);
     using records::Field;
-    if (buffer_.get(Field::Country) == "IRL") {
+    if (cursor_.record.get(Field::Country) == "IRL") {
         ports_.dialogs.message(std::string(msg::kNotForIreland));
         return;
     }
-    const std::string easting(text::trimBlanks(buffer_.get(Field::Easting)));
-    const std::string northing(text::trimBlanks(buffer_.get(Field::Northing)));
+    const std::string easting(text::trimBlanks(cursor_.record.get(Field::Easting)));
+    const std::string northing(text::trimBlanks(cursor_.record.get(Field::Northing)));
     if (!isGridNumber(easting)) {
         ports_.dialogs.warningOk(std::string(msg::kEastingNotNumeric));
         return;
@@ -58,7 +58,7 @@ void Parishfm::ShowLocation2Click()
         return;
     }
     const std::string question = std::string(msg::kBrowserQuestionStart) + "\"" + mapHost_ + "\""
-                                 + std::string(msg::kBrowserQuestionMiddle) + std::string(buffer_.name())
+                                 + std::string(msg::kBrowserQuestionMiddle) + std::string(cursor_.record.name())
                                  + std::string(msg::kBrowserQuestionEnd);
     if (!ports_.dialogs.confirmYesNo(question))
         return;

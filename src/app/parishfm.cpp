@@ -37,7 +37,7 @@ void Parishfm::run(const std::function<void()>& command)
 void Parishfm::FormCreate()
 {
     ClearSearchBoxes();
-    current_ = 0;
+    cursor_.position = 0;
     auto path = text::findFile(workingDirectory_, kDataFileName);
     if (!path) {
         ports_.dialogs.message(std::string(msg::kMissingDataFile));
@@ -46,16 +46,16 @@ void Parishfm::FormCreate()
         return;
     }
     runCommand(ports_.dialogs, [&] {
-        file_.open(*path);
-        if (file_.hasPartialRecord())
+        cursor_.file.open(*path);
+        if (cursor_.file.hasPartialRecord())
             ports_.dialogs.message(std::string(msg::kDamagedDataFile));
-        else if (file_.isReadOnly())
+        else if (cursor_.file.isReadOnly())
             ports_.dialogs.message(std::string(msg::kReadOnlyDataFile));
         // Counting only probes the end, so it comes first: a record that fails
         // to show below must not leave the count at zero.
         CountRecords();
-        current_ = 0;
-        if (!file_.atEnd(0)) {
+        cursor_.position = 0;
+        if (!cursor_.file.atEnd(0)) {
             readRecord(0);
             ShowCurrentRecord();
             ShowRecordsAfter();
@@ -97,13 +97,13 @@ void Parishfm::ExitClick()
 
 void Parishfm::readRecord(std::int32_t index)
 {
-    file_.read(index, buffer_);
+    cursor_.file.read(index, cursor_.record);
 }
 
 void Parishfm::ShowCurrentRecord()
 {
-    view.Memo3.assign(1, records::recordLine(buffer_));
-    view.Progress = std::to_string(current_);
+    view.Memo3.assign(1, records::recordLine(cursor_.record));
+    view.Progress = std::to_string(cursor_.position);
     ports_.feedback.repaint("Progress");
 }
 
@@ -111,12 +111,12 @@ void Parishfm::ShowRecordsAfter()
 {
     view.Memo2.resize(kNeighbourLines);
     for (std::int32_t k = 1; k <= static_cast<std::int32_t>(kNeighbourLines); ++k) {
-        std::int32_t i = current_ + k;
-        if (file_.atEnd(i)) {
+        std::int32_t i = cursor_.position + k;
+        if (cursor_.file.atEnd(i)) {
             view.Memo2[k - 1] = "...";
         } else {
             readRecord(i);
-            view.Memo2[k - 1] = records::recordLine(buffer_);
+            view.Memo2[k - 1] = records::recordLine(cursor_.record);
         }
     }
 }
@@ -126,12 +126,12 @@ void Parishfm::ShowRecordsBefore()
     view.Memo1.resize(kNeighbourLines);
     const auto lines = static_cast<std::int32_t>(kNeighbourLines);
     for (std::int32_t k = 1; k <= lines; ++k) {
-        std::int32_t i = current_ - k;
+        std::int32_t i = cursor_.position - k;
         if (i < 0) {
             view.Memo1[lines - k] = "... ";
         } else {
             readRecord(i);
-            view.Memo1[lines - k] = records::recordLine(buffer_);
+            view.Memo1[lines - k] = records::recordLine(cursor_.record);
         }
     }
 }
@@ -144,7 +144,7 @@ void Parishfm::ShowEndMarkers()
 void Parishfm::CountRecords()
 {
     BusyCursor busy(ports_.feedback);
-    count_ = records::countRecords(file_);
+    count_ = records::countRecords(cursor_.file);
 }
 
 void Parishfm::ClearSearchBoxes()
@@ -165,26 +165,26 @@ void Parishfm::showAll()
 
 void Parishfm::StepBack()
 {
-    if (current_ >= 1) {
-        --current_;
-        readRecord(current_);
+    if (cursor_.position >= 1) {
+        --cursor_.position;
+        readRecord(cursor_.position);
         showAll();
     } else {
-        current_ = 0;
+        cursor_.position = 0;
         ports_.feedback.beep();
     }
 }
 
 void Parishfm::StepForward()
 {
-    if (file_.atEnd(current_ + 1)) {
-        readRecord(current_);
+    if (cursor_.file.atEnd(cursor_.position + 1)) {
+        readRecord(cursor_.position);
         ShowCurrentRecord();
         ShowRecordsBefore();
         ports_.feedback.beep();
     } else {
-        ++current_;
-        readRecord(current_);
+        ++cursor_.position;
+        readRecord(cursor_.position);
         showAll();
     }
 }
@@ -192,9 +192,9 @@ void Parishfm::StepForward()
 void Parishfm::PageBack()
 {
     // With fewer than six records before the cursor it stays where it is.
-    if (current_ >= kPageStep) {
-        current_ -= kPageStep;
-        readRecord(current_);
+    if (cursor_.position >= kPageStep) {
+        cursor_.position -= kPageStep;
+        readRecord(cursor_.position);
         showAll();
     } else {
         ports_.feedback.beep();
@@ -203,14 +203,14 @@ void Parishfm::PageBack()
 
 void Parishfm::PageForward()
 {
-    if (file_.atEnd(current_ + kPageStep)) {
-        readRecord(current_);
+    if (cursor_.file.atEnd(cursor_.position + kPageStep)) {
+        readRecord(cursor_.position);
         ShowCurrentRecord();
         ShowRecordsBefore();
         ports_.feedback.beep();
     } else {
-        current_ += kPageStep;
-        readRecord(current_);
+        cursor_.position += kPageStep;
+        readRecord(cursor_.position);
         ShowCurrentRecord();
         ShowRecordsBefore();
         ShowRecordsAfter();
@@ -220,7 +220,7 @@ void Parishfm::PageForward()
 void Parishfm::GoFirst()
 {
     ClearSearchBoxes();
-    current_ = 0;
+    cursor_.position = 0;
     readRecord(0);
     showAll();
     ports_.feedback.beep();
@@ -230,8 +230,8 @@ void Parishfm::GoLast()
 {
     {
         BusyCursor busy(ports_.feedback);
-        current_ = count_ - 1 < 0 ? 0 : count_ - 1;
-        readRecord(current_);
+        cursor_.position = count_ - 1 < 0 ? 0 : count_ - 1;
+        readRecord(cursor_.position);
         ShowCurrentRecord();
         ShowRecordsBefore();
         ShowEndMarkers();

@@ -6,8 +6,8 @@
 #include "app/parishfm_view.h"
 #include "app/parlistfm.h"
 #include "app/ports.h"
-#include "records/data_file.h"
 #include "records/parish_record.h"
+#include "records/record_cursor.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -91,10 +91,10 @@ public:
 
     // State of the run.
     const std::filesystem::path& workingDirectory() const { return workingDirectory_; }
-    std::int32_t currentRecord() const { return current_; }
+    std::int32_t currentRecord() const { return cursor_.position; }
     std::int32_t recordCount() const { return count_; }
-    const records::ParishRecord& recordBuffer() const { return buffer_; }
-    records::DataFile& dataFile() { return file_; }
+    const records::ParishRecord& recordBuffer() const { return cursor_.record; }
+    records::DataFile& dataFile() { return cursor_.file; }
     // The report viewer, which the main window's commands show.
     ParListFm& parListFm() { return parList_; }
     // The map sheet window.
@@ -119,10 +119,8 @@ private:
 
     Ports ports_;
     std::filesystem::path workingDirectory_;
-    records::DataFile file_;
-    std::int32_t current_ = 0;
+    records::RecordCursor cursor_;
     std::int32_t count_ = 0;
-    records::ParishRecord buffer_;
     bool ended_ = false;
     // The history is saved only when it was loaded, so a failed start never empties the file.
     bool historyLoaded_ = false;

@@ -37,9 +37,9 @@ void Parishfm::writeReport(const std::string& report)
 
 void Parishfm::finishListReport(std::int32_t listed)
 {
-    current_ = 0;
+    cursor_.position = 0;
     // On an empty data file there is no record 0 to show; the views stay as they are.
-    if (!file_.atEnd(0)) {
+    if (!cursor_.file.atEnd(0)) {
         readRecord(0);
         ShowCurrentRecord();
         ShowRecordsBefore();
@@ -64,7 +64,7 @@ void Parishfm::SelectedCounty1Click()
     {
         BusyCursor busy(ports_.feedback);
         BoxProgress progress(view, ports_.feedback);
-        outcome = reports::listCounty(file_, current_, buffer_, county, progress);
+        outcome = reports::listCounty(cursor_, county, progress);
         writeReport(outcome.report);
     }
     finishListReport(outcome.listed);
@@ -80,7 +80,7 @@ void Parishfm::ParishesmatchingSearchString1Click()
     {
         BusyCursor busy(ports_.feedback);
         BoxProgress progress(view, ports_.feedback);
-        outcome = reports::listMatching(file_, current_, buffer_, view.TarPar, progress);
+        outcome = reports::listMatching(cursor_, view.TarPar, progress);
         writeReport(outcome.report);
     }
     finishListReport(outcome.listed);

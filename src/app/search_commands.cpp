@@ -43,7 +43,7 @@ void Parishfm::showFound()
 void Parishfm::showNoMatch()
 {
     ports_.dialogs.message(std::string(msg::kNoMatch));
-    current_ = 0;
+    cursor_.position = 0;
     readRecord(0);
     showFound();
     moveFocus(Focus::TarPar);
@@ -52,8 +52,8 @@ void Parishfm::showNoMatch()
 void Parishfm::findName(std::int32_t from)
 {
     auto mode = view.AnyRb ? search::MatchMode::Anywhere : search::MatchMode::Start;
-    current_ = from;
-    if (search::scanForName(file_, view.TarPar, mode, current_, buffer_)) {
+    cursor_.position = from;
+    if (search::scanForName(cursor_, view.TarPar, mode)) {
         showFound();
         moveFocus(Focus::TarPar);
     } else {
@@ -72,8 +72,8 @@ void Parishfm::FindFirstClick()
     }
     // The upper bound first, then the floor: on an empty file this reads
     // record 0 and reports the read error rather than reading record -1.
-    current_ = std::max(std::min(number.value, count_ - 1), 0);
-    readRecord(current_);
+    cursor_.position = std::max(std::min(number.value, count_ - 1), 0);
+    readRecord(cursor_.position);
     showFound();
     moveFocus(Focus::TarPar);
 }
@@ -82,15 +82,15 @@ void Parishfm::FindNextClick()
 {
     moveFocus(Focus::Radius);
     BusyCursor busy(ports_.feedback);
-    findName(current_ + 1);
+    findName(cursor_.position + 1);
 }
 
 void Parishfm::NextCounty1Click()
 {
     moveFocus(Focus::Radius);
     BusyCursor busy(ports_.feedback);
-    current_ = current_ + 1;
-    if (search::scanForCounty(file_, view.TarPar, current_, buffer_))
+    cursor_.position = cursor_.position + 1;
+    if (search::scanForCounty(cursor_, view.TarPar))
         showFound();
     else
         showNoMatch();
@@ -158,13 +158,13 @@ void Parishfm::ClearCurrentItem1Click()
 
 void Parishfm::AddCurrentRecord1Click()
 {
-    addItem(view, std::to_string(current_));
+    addItem(view, std::to_string(cursor_.position));
 }
 
 void Parishfm::AddCurrentRecordName1Click()
 {
-    readRecord(current_);
-    addItem(view, std::string(buffer_.name()));
+    readRecord(cursor_.position);
+    addItem(view, std::string(cursor_.record.name()));
 }
 
 } // namespace app

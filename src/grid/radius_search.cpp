@@ -88,9 +88,8 @@ Parish1Parts splitParish1(std::string_view p)
     return {cut(0, length - 13), cut(length - 8, length - 5), cut(length - 3, length)};
 }
 
-RadiusOutcome scanWithinRadius(records::DataFile& file, std::int32_t& position, records::ParishRecord& buffer,
-                               const RadiusCentre& centre, std::int32_t radiusMiles, double east1, double north1,
-                               RadiusProgress& progress)
+RadiusOutcome scanWithinRadius(records::RecordCursor& cursor, const RadiusCentre& centre, std::int32_t radiusMiles,
+                               double east1, double north1, RadiusProgress& progress)
 {
     RadiusOutcome out;
     out.report = heading(centre);
@@ -101,6 +100,7 @@ RadiusOutcome scanWithinRadius(records::DataFile& file, std::int32_t& position, 
     // are measured exactly as the distance command measures them.
     const double outOfReach = (radiusMiles / kMilesPerKm + 1) * (radiusMiles / kMilesPerKm + 1);
     std::int32_t step = 0;
+    auto& [file, position, buffer] = cursor;
     for (position = 0; !file.atEnd(position); ++position) {
         file.read(position, buffer);
         ++out.recordsRead;

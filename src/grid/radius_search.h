@@ -2,7 +2,7 @@
 // The radius search: one pass over the data file listing every parish within
 // R miles of the 1st parish, as the report ParList.txt and the plot points
 // PlotList.txt (both built in memory; the caller writes them).
-#include "records/data_file.h"
+#include "records/record_cursor.h"
 
 #include <cstdint>
 #include <string>
@@ -45,11 +45,10 @@ struct RadiusOutcome {
     int errorPosition = 0; // of the bad easting or northing
 };
 
-// Scans from record 0; position follows the scan (on a read failure it is the
-// record being read, and the exception passes to the caller). The shared
-// buffer holds the last record read.
-RadiusOutcome scanWithinRadius(records::DataFile& file, std::int32_t& position, records::ParishRecord& buffer,
-                               const RadiusCentre& centre, std::int32_t radiusMiles, double east1, double north1,
-                               RadiusProgress& progress);
+// Scans from record 0; the cursor follows the scan (on a read failure it is on
+// the record being read, and the exception passes to the caller) and holds the
+// last record read.
+RadiusOutcome scanWithinRadius(records::RecordCursor& cursor, const RadiusCentre& centre, std::int32_t radiusMiles,
+                               double east1, double north1, RadiusProgress& progress);
 
 } // namespace grid

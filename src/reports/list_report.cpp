@@ -22,10 +22,10 @@ void addLine(std::string& out, std::string_view line)
 
 // Runs the scan shared by both reports: lists every record that wanted accepts.
 template <class Wanted>
-std::int32_t scan(records::DataFile& file, std::int32_t& position, records::ParishRecord& buffer,
-                  ListProgress& progress, std::string& out, Wanted wanted)
+std::int32_t scan(records::RecordCursor& cursor, ListProgress& progress, std::string& out, Wanted wanted)
 {
     std::int32_t read = 0, listed = 0;
+    auto& [file, position, buffer] = cursor;
     for (position = 0; !file.atEnd(position); ++position) {
         file.read(position, buffer);
         ++read;
@@ -58,8 +58,7 @@ std::string listLine(const records::ParishRecord& record)
     return line;
 }
 
-ListOutcome listCounty(records::DataFile& file, std::int32_t& position, records::ParishRecord& buffer,
-                       std::string_view county, ListProgress& progress)
+ListOutcome listCounty(records::RecordCursor& cursor, std::string_view county, ListProgress& progress)
 {
     ListOutcome out;
     std::string& r = out.report;
@@ -68,7 +67,7 @@ ListOutcome listCounty(records::DataFile& file, std::int32_t& position, records:
     addLine(r, std::string(kIndent) + std::string(36, '='));
     addLine(r, " ");
     const bool every = county == "***";
-    out.listed = scan(file, position, buffer, progress, r, [&](const records::ParishRecord& rec) {
+    out.listed = scan(cursor, progress, r, [&](const records::ParishRecord& rec) {
         if (every)
             return true;
         std::string_view stored = rec.get(records::Field::County);
@@ -86,8 +85,7 @@ ListOutcome listCounty(records::DataFile& file, std::int32_t& position, records:
     return out;
 }
 
-ListOutcome listMatching(records::DataFile& file, std::int32_t& position, records::ParishRecord& buffer,
-                         std::string_view searchText, ListProgress& progress)
+ListOutcome listMatching(records::RecordCursor& cursor, std::string_view searchText, ListProgress& progress)
 {
     ListOutcome out;
     std::string shown(text::trimBlanks(searchText));
@@ -97,7 +95,7 @@ ListOutcome listMatching(records::DataFile& file, std::int32_t& position, record
     addLine(r, std::string(kIndent) + "Search String \"" + shown + "\" - List of Parishes.");
     addLine(r, std::string(kIndent) + std::string(41, '='));
     addLine(r, " ");
-    out.listed = scan(file, position, buffer, progress, r, [&](const records::ParishRecord& rec) {
+    out.listed = scan(cursor, progress, r, [&](const records::ParishRecord& rec) {
         if (pattern.empty())
             return false;
         // The pattern has no blank at either end, so it can only be found in the

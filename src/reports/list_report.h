@@ -2,7 +2,7 @@
 // The list reports: every record of one county (or of all, "***"), or every
 // record whose name contains a text, as the report ParList.txt (built in
 // memory; the caller writes it whole).
-#include "records/data_file.h"
+#include "records/record_cursor.h"
 
 #include <cstdint>
 #include <string>
@@ -28,15 +28,12 @@ std::string listLine(const records::ParishRecord& record);
 
 // county is the argument as the report shows it (already upper-cased); a
 // record is listed when its upper-cased county equals it, or always for "***".
-// Scans from record 0 with position as the scan position; the buffer holds the
-// last record read. A read failure passes to the caller.
-ListOutcome listCounty(records::DataFile& file, std::int32_t& position, records::ParishRecord& buffer,
-                       std::string_view county, ListProgress& progress);
+// Scans from record 0 with the cursor; it is left on the last record read. A read failure passes to the caller.
+ListOutcome listCounty(records::RecordCursor& cursor, std::string_view county, ListProgress& progress);
 
 // searchText is the search box's text as typed: the report shows it without
 // its outer blanks, and a record is listed when its upper-cased, trimmed name
 // contains the upper-cased, trimmed text (cut to 45). Blanks only list nothing.
-ListOutcome listMatching(records::DataFile& file, std::int32_t& position, records::ParishRecord& buffer,
-                         std::string_view searchText, ListProgress& progress);
+ListOutcome listMatching(records::RecordCursor& cursor, std::string_view searchText, ListProgress& progress);
 
 } // namespace reports

@@ -3,12 +3,11 @@
 namespace search {
 namespace {
 
-template <typename Matches>
-bool scan(records::DataFile& file, std::int32_t& position, records::ParishRecord& buffer, Matches matches)
+template <typename Matches> bool scan(records::RecordCursor& cursor, Matches matches)
 {
-    for (; !file.atEnd(position); ++position) {
-        file.read(position, buffer);
-        if (matches(buffer))
+    for (; !cursor.file.atEnd(cursor.position); ++cursor.position) {
+        cursor.read(cursor.position);
+        if (matches(cursor.record))
             return true;
     }
     return false;
@@ -16,19 +15,16 @@ bool scan(records::DataFile& file, std::int32_t& position, records::ParishRecord
 
 } // namespace
 
-bool scanForName(records::DataFile& file, std::string_view searchText, MatchMode mode, std::int32_t& position,
-                 records::ParishRecord& buffer)
+bool scanForName(records::RecordCursor& cursor, std::string_view searchText, MatchMode mode)
 {
     SearchKey key(searchText, kNameKeyLength);
-    return scan(file, position, buffer,
-                [&](const records::ParishRecord& r) { return nameMatches(r.name(), key, mode); });
+    return scan(cursor, [&](const records::ParishRecord& r) { return nameMatches(r.name(), key, mode); });
 }
 
-bool scanForCounty(records::DataFile& file, std::string_view searchText, std::int32_t& position,
-                   records::ParishRecord& buffer)
+bool scanForCounty(records::RecordCursor& cursor, std::string_view searchText)
 {
     SearchKey key(searchText, kCountyKeyLength);
-    return scan(file, position, buffer,
+    return scan(cursor,
                 [&](const records::ParishRecord& r) { return countyMatches(r.get(records::Field::County), key); });
 }
 

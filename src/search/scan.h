@@ -1,6 +1,6 @@
 #pragma once
 // Sequential scans of the data file for the name and county searches.
-#include "records/data_file.h"
+#include "records/record_cursor.h"
 #include "search/search_key.h"
 
 #include <cstdint>
@@ -8,13 +8,11 @@
 
 namespace search {
 
-// Reads records from position on until one matches. position follows the scan:
-// on a match it is the matching record's index (the record is in buffer); at
-// the end of the file it is the end; when a read fails (an exception) it is the
-// record being read.
-bool scanForName(records::DataFile& file, std::string_view searchText, MatchMode mode, std::int32_t& position,
-                 records::ParishRecord& buffer);
-bool scanForCounty(records::DataFile& file, std::string_view searchText, std::int32_t& position,
-                   records::ParishRecord& buffer);
+// Reads records from the cursor's position on until one matches. The cursor
+// follows the scan: on a match it is on the matching record (read into it); at
+// the end of the file it is at the end; when a read fails (an exception) it is
+// on the record being read.
+bool scanForName(records::RecordCursor& cursor, std::string_view searchText, MatchMode mode);
+bool scanForCounty(records::RecordCursor& cursor, std::string_view searchText);
 
 } // namespace search

@@ -19,19 +19,18 @@ struct Counting : grid::RadiusProgress {
 
 struct Pass {
     testsupport::TempDir dir;
-    records::DataFile file;
-    records::ParishRecord buffer;
+    records::RecordCursor cursor;
     Counting progress;
-    std::int32_t position = -1;
 
     explicit Pass(const std::vector<records::ParishRecord>& records)
     {
         testsupport::writeDataFile(dir / "Parishes.Dat", records);
-        file.open(dir / "Parishes.Dat");
+        cursor.file.open(dir / "Parishes.Dat");
+        cursor.position = -1;
     }
     RadiusOutcome run(std::int32_t radius, const grid::RadiusCentre& centre, double e1, double n1)
     {
-        return grid::scanWithinRadius(file, position, buffer, centre, radius, e1, n1, progress);
+        return grid::scanWithinRadius(cursor, centre, radius, e1, n1, progress);
     }
 };
 
@@ -134,7 +133,7 @@ TEST(RadiusSearch, ABadPositionEndsThePassWithTheHitsSoFar)
         EXPECT_EQ(out.stop, c.stop);
         EXPECT_EQ(out.errorPosition, c.position);
         EXPECT_EQ(out.hits, 1);
-        EXPECT_EQ(p.position, 1);
+        EXPECT_EQ(p.cursor.position, 1);
     }
     // A bad position in a record of the other country group never stops the pass.
     auto irish = bad;

@@ -15,21 +15,17 @@ struct Counting : reports::ListProgress {
 
 struct ListPass {
     testsupport::TempDir dir;
-    records::DataFile file;
-    records::ParishRecord buffer;
+    records::RecordCursor cursor;
     Counting progress;
-    std::int32_t position = -1;
 
     explicit ListPass(const std::vector<records::ParishRecord>& records)
     {
         testsupport::writeDataFile(dir / "Parishes.Dat", records);
-        file.open(dir / "Parishes.Dat");
+        cursor.file.open(dir / "Parishes.Dat");
+        cursor.position = -1;
     }
-    reports::ListOutcome county(std::string_view c) { return reports::listCounty(file, position, buffer, c, progress); }
-    reports::ListOutcome matching(std::string_view s)
-    {
-        return reports::listMatching(file, position, buffer, s, progress);
-    }
+    reports::ListOutcome county(std::string_view c) { return reports::listCounty(cursor, c, progress); }
+    reports::ListOutcome matching(std::string_view s) { return reports::listMatching(cursor, s, progress); }
 };
 
 const std::vector<records::ParishRecord> kParishes = {
@@ -77,7 +73,7 @@ TEST(CountyList, WholeReportByteForByte)
                                 " \r\n"
                                 "      3 Records Listed for  LEI County\r\n");
     EXPECT_EQ(out.listed, 3);
-    EXPECT_EQ(p.position, 5); // left at the end of the scan
+    EXPECT_EQ(p.cursor.position, 5); // left at the end of the scan
 }
 
 TEST(CountyList, ArgumentSelection)
@@ -152,6 +148,6 @@ TEST(ListScans, ReportProgressEveryThousandRecordsAndEndCleanlyOnAnEmptyFile)
     ListPass empty({});
     auto out = empty.matching("ash");
     EXPECT_EQ(out.listed, 0);
-    EXPECT_EQ(empty.position, 0);
+    EXPECT_EQ(empty.cursor.position, 0);
     EXPECT_NE(out.report.find("      0 Records Listed matching"), std::string::npos);
 }

@@ -11,8 +11,7 @@ namespace {
 
 struct File {
     testsupport::TempDir dir;
-    records::DataFile file;
-    records::ParishRecord buffer;
+    records::RecordCursor cursor;
     File()
     {
         testsupport::writeDataFile(dir / "Parishes.Dat",
@@ -24,7 +23,7 @@ struct File {
                                        parish("Eglise", "A", "KEN", "ENG", "TQ0000", 500, 100), // 4
                                        parish("Bastow", "A", "kent", "ENG", "TQ0000", 500, 100), // 5
                                    });
-        file.open(dir / "Parishes.Dat");
+        cursor.file.open(dir / "Parishes.Dat");
     }
 };
 
@@ -48,39 +47,40 @@ TEST(Scan, FindsTheFirstMatchingNameFromThePositionOn)
         {"ashby", search::MatchMode::Start, 3, false, 6}, {"ash", search::MatchMode::Start, 6, false, 6},
     };
     for (const auto& c : cases) {
-        std::int32_t position = c.from;
-        EXPECT_EQ(search::scanForName(f.file, c.text, c.mode, position, f.buffer), c.found) << c.text;
-        EXPECT_EQ(position, c.at) << c.text;
+        f.cursor.position = c.from;
+        EXPECT_EQ(search::scanForName(f.cursor, c.text, c.mode), c.found) << c.text;
+        EXPECT_EQ(f.cursor.position, c.at) << c.text;
     }
-    std::int32_t position = 0;
-    search::scanForName(f.file, "ash", search::MatchMode::Start, position, f.buffer);
-    EXPECT_EQ(f.buffer.name(), testsupport::parish("Ashby", "A", "LEI", "ENG", "SK3516", 435, 316).name());
+    f.cursor.position = 0;
+    search::scanForName(f.cursor, "ash", search::MatchMode::Start);
+    EXPECT_EQ(f.cursor.record.name(), testsupport::parish("Ashby", "A", "LEI", "ENG", "SK3516", 435, 316).name());
 }
 
 TEST(Scan, CountyKeysContainTheSearchText)
 {
     File f;
-    std::int32_t position = 0;
-    ASSERT_TRUE(search::scanForCounty(f.file, "ke", position, f.buffer));
+    auto& position = f.cursor.position;
+    position = 0;
+    ASSERT_TRUE(search::scanForCounty(f.cursor, "ke"));
     EXPECT_EQ(position, 3); // " KE" stored with a leading blank
     ++position;
-    ASSERT_TRUE(search::scanForCounty(f.file, "ke", position, f.buffer));
+    ASSERT_TRUE(search::scanForCounty(f.cursor, "ke"));
     EXPECT_EQ(position, 4);
     ++position;
-    EXPECT_TRUE(search::scanForCounty(f.file, "ke", position, f.buffer)); // "ken", cut to 3 when stored
+    EXPECT_TRUE(search::scanForCounty(f.cursor, "ke")); // "ken", cut to 3 when stored
     EXPECT_EQ(position, 5);
     position = 0;
-    EXPECT_FALSE(search::scanForCounty(f.file, "", position, f.buffer));
+    EXPECT_FALSE(search::scanForCounty(f.cursor, ""));
 }
 
 TEST(Scan, AReadFailureLeavesThePositionOnTheRecordBeingRead)
 {
     File f;
-    f.file.close();
+    f.cursor.file.close();
     std::string bytes = testsupport::readBytes(f.dir / "Parishes.Dat") + "partial";
     testsupport::writeBytes(f.dir / "Parishes.Dat", bytes);
-    f.file.open(f.dir / "Parishes.Dat");
-    std::int32_t position = 4;
-    EXPECT_THROW(search::scanForName(f.file, "zzz", search::MatchMode::Start, position, f.buffer), text::IoError);
-    EXPECT_EQ(position, 6);
+    f.cursor.file.open(f.dir / "Parishes.Dat");
+    f.cursor.position = 4;
+    EXPECT_THROW(search::scanForName(f.cursor, "zzz", search::MatchMode::Start), text::IoError);
+    EXPECT_EQ(f.cursor.position, 6);
 }
