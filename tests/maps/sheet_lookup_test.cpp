@@ -1,178 +1,139 @@
-// The map sheet lookup over MapList.Dat bytes built record by record.
-#include "maps/map_sheet_record.h"
+// The map sheet lookup over MapList.Dat bytes, and the street map address.
+#include "maps/map_address.h"
 #include "maps/sheet_lookup.h"
+#include "support/data_files.h"
 #include "text/io_error.h"
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
-using maps::lookUpSheets;
-using maps::MapSheetRecord;
 using maps::ParishPlace;
-using maps::SheetField;
+using testsupport::mapSheet;
 using Lines = std::vector<std::string>;
 
 namespace {
 
-struct Sheet {
-    const char* series;
-    const char* number;
-    const char* west;
-    const char* south;
-    const char* inset;
-    const char* east;
-    const char* north;
-};
-
-std::string recordBytes(const Sheet& s)
-{
-    MapSheetRecord r;
-    r.set(SheetField::SeriesCode, s.series);
-    r.set(SheetField::SheetNo, s.number);
-    r.set(SheetField::WestKm, s.west);
-    r.set(SheetField::SouthKm, s.south);
-    r.set(SheetField::InsetFlag, s.inset);
-    r.set(SheetField::EastKm, s.east);
-    r.set(SheetField::NorthKm, s.north);
-    return std::string(r.bytes.data(), r.bytes.size());
-}
-
-std::string mapList(const std::vector<Sheet>& sheets)
-{
-    std::string bytes;
-    for (const Sheet& s : sheets)
-        bytes += recordBytes(s);
-    return bytes;
-}
-
 const std::string k45(45, ' ');
+const std::string kSheetNo = "Landranger  Sheet No. ";
+const maps::MapSheetRecord k174 = mapSheet("LR", "174", "440", " 200", "N", "480", " 240");
 
-Lines lookUp(const ParishPlace& place, const std::string& bytes)
+Lines found(const std::string& sheet, int west, int south)
 {
-    Lines lines;
-    lookUpSheets(place, bytes, lines);
-    return lines;
+    return {kSheetNo + sheet + " and will be " + std::to_string(west) + "Km from the Western edge of the Map",
+            k45 + "and " + std::to_string(south) + "Km from the Southern Edge of the Map.", " "};
 }
 
-const ParishPlace kAt450x210 = {"Somewhere, A, LEI, ENG", "SK5010", "   450", "   210"};
-const std::string kHeader = "Somewhere, A, LEI, ENG, SK5010,    450,    210, will be found on:- ";
-
-} // namespace
-
-TEST(SheetLookup, TheWorkedExample)
+Lines operator+(Lines a, const Lines& b)
 {
-    auto lines = lookUp(kAt450x210, mapList({{"LR", "174", "440", " 200", "N", "480", " 240"}}));
-    EXPECT_EQ(lines, (Lines{kHeader, " ", "Landranger  Sheet No. 174 and will be 10Km from the Western edge of the Map",
-                            k45 + "and 10Km from the Southern Edge of the Map.", " ", "Done"}));
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
 }
 
 TEST(SheetLookup, SheetsAndEdges)
 {
-    const std::string ordinaryLine = "Landranger  Sheet No. ";
+    const Lines done{"Done"};
     struct Case {
         const char* what;
         ParishPlace place;
-        std::vector<Sheet> sheets;
+        std::vector<maps::MapSheetRecord> sheets;
         Lines after; // the lines after the header and " "
     } cases[] = {
-        {"on the western edge: 0 km",
-         {"P, A, LEI, ENG", "", "440", "220"},
-         {{"LR", "174", "440", " 200", "N", "480", " 240"}},
-         {ordinaryLine + "174 and will be 0Km from the Western edge of the Map",
-          k45 + "and 20Km from the Southern Edge of the Map.", " ", "Done"}},
+        {"the worked example", {"P, A, LEI, ENG", "", "450", "210"}, {k174}, found("174", 10, 10) + done},
+        {"on the western edge: 0 km", {"P, A, LEI, ENG", "", "440", "220"}, {k174}, found("174", 0, 20) + done},
         {"on the line between two sheets: both, in file order",
          {"P, A, LEI, ENG", "", "480", "240"},
-         {{"LR", "175", "480", " 200", "N", "520", " 240"},
-          {"LR", "999", "600", " 600", "N", "640", " 640"},
-          {"LR", "174", "440", " 200", "N", "480", " 240"}},
-         {ordinaryLine + "175 and will be 0Km from the Western edge of the Map",
-          k45 + "and 40Km from the Southern Edge of the Map.", " ",
-          ordinaryLine + "174 and will be 40Km from the Western edge of the Map",
-          k45 + "and 40Km from the Southern Edge of the Map.", " ", "Done"}},
-        {"one km beyond every edge: none",
-         {"P, A, LEI, ENG", "", "439", "200"},
-         {{"LR", "174", "440", " 200", "N", "480", " 240"}},
-         {"Done"}},
-        {"inset flagged I, blank and empty: one line each, no distances",
+         {mapSheet("LR", "175", "480", " 200", "N", "520", " 240"),
+          mapSheet("LR", "999", "600", " 600", "N", "640", " 640"), k174},
+         found("175", 0, 40) + found("174", 40, 40) + done},
+        {"one km beyond every edge: none", {"P, A, LEI, ENG", "", "439", "200"}, {k174}, done},
+        {"inset flagged I, blank, empty or n: one line each, no distances",
          {"P, A, LEI, ENG", "", "450", "210"},
-         {{"LR", "1", "440", " 200", "I", "480", " 240"},
-          {"LR", "2", "440", " 200", " ", "480", " 240"},
-          {"LR", "3", "440", " 200", "", "480", " 240"},
-          {"LR", "4", "440", " 200", "n", "480", " 240"}},
-         {ordinaryLine + "1 and is shown as an inset.", " ", ordinaryLine + "2 and is shown as an inset.", " ",
-          ordinaryLine + "3 and is shown as an inset.", " ", ordinaryLine + "4 and is shown as an inset.", " ",
-          "Done"}},
+         {mapSheet("LR", "1", "440", " 200", "I", "480", " 240"),
+          mapSheet("LR", "2", "440", " 200", " ", "480", " 240"), mapSheet("LR", "3", "440", " 200", "", "480", " 240"),
+          mapSheet("LR", "4", "440", " 200", "n", "480", " 240")},
+         {kSheetNo + "1 and is shown as an inset.", " ", kSheetNo + "2 and is shown as an inset.", " ",
+          kSheetNo + "3 and is shown as an inset.", " ", kSheetNo + "4 and is shown as an inset.", " ", "Done"}},
         {"Irish: only Discovery sheets",
          {"Oranmore, V, GAL, IRL", "M3824", "138", "224"},
-         {{"LR", "100", "100", " 200", "N", "140", " 240"}, {"DI", "46", "120", " 210", "N", "160", " 240"}},
+         {mapSheet("LR", "100", "100", " 200", "N", "140", " 240"),
+          mapSheet("DI", "46", "120", " 210", "N", "160", " 240")},
          {"Discovery  Sheet No. 46 and will be 18Km from the Western edge of the Map",
           k45 + "and 14Km from the Southern Edge of the Map.", " ", "Done"}},
         {"British: never Discovery sheets, and lower-case irl is British",
          {"P, A, GAL, irl", "", "138", "224"},
-         {{"DI", "46", "120", " 210", "N", "160", " 240"}},
-         {"Done"}},
+         {mapSheet("DI", "46", "120", " 210", "N", "160", " 240")},
+         done},
         {"description shorter than three characters: Landranger",
          {"RL", "", "450", "210"},
-         {{"LR", "174", "440", " 200", "N", "480", " 240"}},
-         {ordinaryLine + "174 and will be 10Km from the Western edge of the Map",
-          k45 + "and 10Km from the Southern Edge of the Map.", " ", "Done"}},
+         {k174},
+         found("174", 10, 10) + done},
         {"empty easting and northing read as 0",
          {"P, A, LEI, ENG", "", "", ""},
-         {{"LR", "  0", "  0", "   0", "N", " 40", "  40"}},
-         {ordinaryLine + "  0 and will be 0Km from the Western edge of the Map",
-          k45 + "and 0Km from the Southern Edge of the Map.", " ", "Done"}},
+         {mapSheet("LR", "  0", "  0", "   0", "N", " 40", "  40")},
+         found("  0", 0, 0) + done},
         {"numbers by their leading digits; a negative distance keeps its sign",
          {"P, A, LEI, ENG", "", "45x", "12.5"},
-         {{"LR", "7", "-50", "  10", "N", " 50", "  20"}},
-         {ordinaryLine + "7 and will be 95Km from the Western edge of the Map",
-          k45 + "and 2Km from the Southern Edge of the Map.", " ", "Done"}},
+         {mapSheet("LR", "7", "-50", "  10", "N", " 50", "  20")},
+         found("7", 95, 2) + done},
+        {"numbers far apart do not overflow",
+         {"P, A, LEI, ENG", "", "2147483647", "0"},
+         {mapSheet("LR", "1", "-99", "   0", "N", "999", "9999")},
+         done},
         {"series code must match in length too",
          {"P, A, LEI, ENG", "", "450", "210"},
-         {{"L", "1", "440", " 200", "N", "480", " 240"}},
-         {"Done"}},
-        {"an empty file: header, blank, Done", {"P, A, LEI, ENG", "", "450", "210"}, {}, {"Done"}},
+         {mapSheet("L", "1", "440", " 200", "N", "480", " 240")},
+         done},
+        {"an empty file", {"P, A, LEI, ENG", "", "450", "210"}, {}, done},
     };
     for (const Case& c : cases) {
-        auto lines = lookUp(c.place, mapList(c.sheets));
-        ASSERT_GE(lines.size(), 2u) << c.what;
-        EXPECT_EQ(lines[1], " ") << c.what;
-        EXPECT_EQ(Lines(lines.begin() + 2, lines.end()), c.after) << c.what;
+        SCOPED_TRACE(c.what);
+        Lines lines;
+        maps::lookUpSheets(c.place, testsupport::mapListBytes(c.sheets), lines);
+        ASSERT_GE(lines.size(), 2u);
+        EXPECT_EQ(lines[1], " ");
+        EXPECT_EQ(Lines(lines.begin() + 2, lines.end()), c.after);
     }
-}
-
-TEST(SheetLookup, NumbersFarApartDoNotOverflow)
-{
-    auto lines =
-        lookUp({"P, A, LEI, ENG", "", "2147483647", "0"}, mapList({{"LR", "1", "-99", "   0", "N", "999", "9999"}}));
-    // The easting lies beyond the sheet, so nothing is listed, and nothing overflowed.
-    EXPECT_EQ(lines.back(), "Done");
-    EXPECT_EQ(lines.size(), 3u);
 }
 
 TEST(SheetLookup, ThePartialLastRecordFailsAfterTheWholeOnes)
 {
-    std::string bytes = mapList({{"LR", "174", "440", " 200", "N", "480", " 240"}});
+    std::string bytes = testsupport::mapListBytes({k174});
     bytes += bytes.substr(0, 10);
     Lines lines;
     try {
-        lookUpSheets(kAt450x210, bytes, lines);
+        maps::lookUpSheets({"Somewhere, A, LEI, ENG", "SK5010", "   450", "   210"}, bytes, lines);
         FAIL() << "no error";
     } catch (const text::IoError& e) {
-        EXPECT_EQ(std::string(e.what()), "MapList.Dat is damaged: its last map sheet record is incomplete");
+        EXPECT_STREQ(e.what(), "MapList.Dat is damaged: its last map sheet record is incomplete");
     }
     // The sheet before the cut stays listed; "Done" is not added.
-    EXPECT_EQ(lines, (Lines{kHeader, " ", "Landranger  Sheet No. 174 and will be 10Km from the Western edge of the Map",
-                            k45 + "and 10Km from the Southern Edge of the Map.", " "}));
+    Lines header{"Somewhere, A, LEI, ENG, SK5010,    450,    210, will be found on:- ", " "};
+    EXPECT_EQ(lines, header + found("174", 10, 10));
 }
 
-TEST(SheetLookup, LengthBytesBeyondTheirFieldsReadClamped)
+TEST(MapAddress, MetresAtTheMiddleOfTheSquareOnAPlainHostOnly)
 {
-    std::string bytes = recordBytes({"LR", "174", "440", " 200", "N", "480", " 240"});
-    for (std::size_t offset : {0u, 3u, 7u, 11u, 16u, 18u, 22u})
-        bytes[offset] = static_cast<char>(0xFF);
-    auto lines = lookUp(kAt450x210, bytes);
-    EXPECT_EQ(lines, (Lines{kHeader, " ", "Landranger  Sheet No. 174 and will be 10Km from the Western edge of the Map",
-                            k45 + "and 10Km from the Southern Edge of the Map.", " ", "Done"}));
+    EXPECT_EQ(maps::streetMapAddress("localhost:8080", "450", "1210"),
+              "http://localhost:8080/streetmap.dll?grid2map?X=450500&Y=1210500&arrow=Y&zoom=5");
+    EXPECT_EQ(maps::streetMapAddress("www.streetmap.co.uk", "0", "7"),
+              "http://www.streetmap.co.uk/streetmap.dll?grid2map?X=0500&Y=7500&arrow=Y&zoom=5");
+    struct Case {
+        const char* setting;
+        const char* host;
+    } cases[] = {
+        {"maps.example.org", "maps.example.org"},
+        {"127.0.0.1:8000", "127.0.0.1:8000"},
+        {nullptr, "www.streetmap.co.uk"},
+        {"", "www.streetmap.co.uk"},
+        {"evil.example/x?", "www.streetmap.co.uk"},
+        {"a b", "www.streetmap.co.uk"},
+        {"host:", "www.streetmap.co.uk"},
+        {"host:80a", "www.streetmap.co.uk"},
+        {":80", "www.streetmap.co.uk"},
+        {"-host", "www.streetmap.co.uk"},
+        {"user@host", "www.streetmap.co.uk"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(maps::mapHostFrom(c.setting), c.host) << (c.setting ? c.setting : "(unset)");
 }
+
+} // namespace

@@ -55,4 +55,31 @@ std::vector<records::ParishRecord> readDataFile(const std::filesystem::path& pat
     return out;
 }
 
+maps::MapSheetRecord mapSheet(std::string_view series, std::string_view number, std::string_view west,
+                              std::string_view south, std::string_view inset, std::string_view east,
+                              std::string_view north)
+{
+    maps::MapSheetRecord r;
+    int field = 0;
+    for (std::string_view text : {series, number, west, south, inset, east, north})
+        r.set(static_cast<maps::SheetField>(field++), text);
+    return r;
+}
+
+std::string mapListBytes(const std::vector<maps::MapSheetRecord>& sheets)
+{
+    std::string bytes;
+    for (const auto& s : sheets)
+        bytes.append(s.bytes.data(), s.bytes.size());
+    return bytes;
+}
+
+std::vector<maps::MapSheetRecord> mapSheetsOf(std::string_view bytes)
+{
+    std::vector<maps::MapSheetRecord> out(bytes.size() / maps::kSheetRecordSize);
+    for (std::size_t i = 0; i < out.size(); ++i)
+        bytes.copy(out[i].bytes.data(), maps::kSheetRecordSize, i * maps::kSheetRecordSize);
+    return out;
+}
+
 } // namespace testsupport

@@ -1,5 +1,6 @@
 #pragma once
 // Small parish data files for tests, written byte for byte as the program stores them.
+#include "maps/map_sheet_record.h"
 #include "records/parish_record.h"
 
 #include <filesystem>
@@ -24,5 +25,16 @@ void writeDataFile(const std::filesystem::path& path, const std::vector<records:
 
 // The file content as records (the file must hold a whole number of records).
 std::vector<records::ParishRecord> readDataFile(const std::filesystem::path& path);
+
+// A map sheet of MapList.Dat with each field stored as given (cut to its capacity).
+maps::MapSheetRecord mapSheet(std::string_view series, std::string_view number, std::string_view west,
+                              std::string_view south, std::string_view inset, std::string_view east,
+                              std::string_view north);
+
+// The bytes of a MapList.Dat holding these sheets in order.
+std::string mapListBytes(const std::vector<maps::MapSheetRecord>& sheets);
+
+// The whole sheet records of MapList.Dat bytes.
+std::vector<maps::MapSheetRecord> mapSheetsOf(std::string_view bytes);
 
 } // namespace testsupport

@@ -1,5 +1,6 @@
 #pragma once
-// A fresh folder for one test, removed with everything in it afterwards.
+// A fresh folder for one test, removed with everything in it afterwards, and
+// the small file and process helpers the tests share.
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -23,5 +24,19 @@ private:
 // The whole content of a file as bytes ("" when it cannot be read).
 std::string readBytes(const std::filesystem::path& path);
 void writeBytes(const std::filesystem::path& path, std::string_view bytes);
+
+// The path in single quotes for the shell.
+std::string quoted(const std::filesystem::path& path);
+
+struct CommandRun {
+    int status = -1; // the exit status; -1 when the command did not exit normally
+    std::string out, err;
+};
+
+// Runs a shell command line with folder as its current directory. Its output
+// goes through two files in outputDir, which must not be folder's own listing
+// a test inspects.
+CommandRun runCommand(const std::string& commandLine, const std::filesystem::path& folder,
+                      const std::filesystem::path& outputDir);
 
 } // namespace testsupport
