@@ -5,79 +5,62 @@
 #include <gtest/gtest.h>
 
 using records::Field;
+using records::makeRecord;
 using records::ParishRecord;
 
-TEST(ParishRecord, StoresLengthPrefixedFieldsAtTheirOffsets)
+TEST(ParishRecord, LengthPrefixedFieldsCutToCapacityAndClampedOnReading)
 {
-    ParishRecord r = records::makeRecord({"Ashby", "A", "LEI", "ENG", "SK3516", "   435", "   316"});
+    ParishRecord r = makeRecord({"Ashby", "A", "LEI", "ENG", "SK3516", "   435", "   316"});
     std::string expected(77, '\0');
-    auto put = [&](std::size_t offset, std::string_view s) {
+    for (auto [offset, s] : {std::pair<std::size_t, std::string_view>{0, "Ashby"},
+                             {46, "A"},
+                             {48, "LEI"},
+                             {52, "ENG"},
+                             {56, "SK3516"},
+                             {63, "   435"},
+                             {70, "   316"}}) {
         expected[offset] = static_cast<char>(s.size());
         expected.replace(offset + 1, s.size(), s);
-    };
-    put(0, "Ashby");
-    put(46, "A");
-    put(48, "LEI");
-    put(52, "ENG");
-    put(56, "SK3516");
-    put(63, "   435");
-    put(70, "   316");
+    }
     EXPECT_EQ(std::string(r.bytes.data(), 77), expected);
-}
 
-TEST(ParishRecord, ALengthByteBeyondItsFieldReadsAsTheCapacity)
-{
-    ParishRecord r = testsupport::parish("Ashby", "A", "LEI", "ENG", "SK3516", 435, 316);
     r.bytes[48] = 9; // county holds 3
-    r.bytes[46] = 255; // type holds 1
-    r.bytes[0] = 200; // name holds 45
+    r.bytes[46] = static_cast<char>(255); // type holds 1
+    r.bytes[0] = static_cast<char>(200); // name holds 45
     EXPECT_EQ(r.get(Field::County), "LEI");
     EXPECT_EQ(r.get(Field::Type), "A");
     EXPECT_EQ(r.get(Field::Name).size(), 45u);
     EXPECT_EQ(r.get(Field::Country), "ENG"); // never reads into the next field
-}
 
-TEST(ParishRecord, SetCutsToCapacityAndZeroesTheRest)
-{
-    ParishRecord r;
     r.bytes.fill('x');
     r.set(Field::County, "ABCDE");
     EXPECT_EQ(r.get(Field::County), "ABC");
     r.set(Field::County, "K");
-    EXPECT_EQ(std::string(r.bytes.data() + 48, 4), std::string("\x01K\0\0", 4));
-    EXPECT_EQ(r.bytes[52], 'x'); // the next field is untouched
+    EXPECT_EQ(std::string(r.bytes.data() + 47, 6), std::string("x\x01K\0\0x", 6)); // the neighbours untouched
 }
 
-TEST(ParishRecord, RecognisesTheVersionRecordByItsNamePrefix)
+TEST(ParishRecord, RecognisesTheVersionRecordByItsExactNamePrefix)
 {
     EXPECT_TRUE(testsupport::versionRecord().isVersionRecord());
-    ParishRecord shorter = records::makeRecord({"// Database Versio", "", "", "", "", "", ""});
-    EXPECT_FALSE(shorter.isVersionRecord());
-    ParishRecord lower = records::makeRecord({"// database Version 2", "", "", "", "", "", ""});
-    EXPECT_FALSE(lower.isVersionRecord());
+    EXPECT_FALSE(makeRecord({"// Database Versio", "", "", "", "", "", ""}).isVersionRecord());
+    EXPECT_FALSE(makeRecord({"// database Version 2", "", "", "", "", "", ""}).isVersionRecord());
 }
 
-TEST(RecordLine, FullWidthFieldsMakeAn81CharacterLine)
+TEST(RecordLine, FieldsInTheirColumnsAndShorterFieldsShiftTheRestLeft)
 {
-    ParishRecord r = testsupport::parish("Ashby", "A", "LEI", "ENG", "SK3516", 435, 316);
-    std::string line = records::recordLine(r);
-    EXPECT_EQ(line, "Ashby" + std::string(40, ' ') + "  A  LEI   ENG   SK3516   435    316");
-    EXPECT_EQ(line.size(), 81u);
-    EXPECT_EQ(line.substr(47, 1), "A"); // column 48
-    EXPECT_EQ(line.substr(50, 3), "LEI"); // columns 51-53
-    EXPECT_EQ(line.substr(56, 3), "ENG"); // columns 57-59
-    EXPECT_EQ(line.substr(62, 6), "SK3516"); // columns 63-68
-}
-
-TEST(RecordLine, ShorterFieldsShiftTheRestLeft)
-{
-    std::string name45(45, 'N');
-    ParishRecord full = records::makeRecord({name45, "T", "LEI", "ENG", "SK3516", "   435", "   316"});
-    EXPECT_EQ(records::recordLine(full).substr(45, 3), "  T");
-
-    ParishRecord shortCounty = records::makeRecord({"Ashby", "A", "LE", "ENG", "SK3516", "   435", "   316"});
-    EXPECT_EQ(records::recordLine(shortCounty), "Ashby" + std::string(40, ' ') + "  A  LE   ENG   SK3516   435    316");
-
-    ParishRecord empty;
-    EXPECT_EQ(records::recordLine(empty), std::string(45, ' ') + "  " + "  " + "   " + "   " + " ");
+    struct Case {
+        ParishRecord record;
+        std::string line;
+    };
+    const Case cases[] = {
+        {testsupport::parish("Ashby", "A", "LEI", "ENG", "SK3516", 435, 316),
+         "Ashby" + std::string(40, ' ') + "  A  LEI   ENG   SK3516   435    316"}, // 81 characters
+        {makeRecord({std::string(45, 'N'), "T", "LEI", "ENG", "SK3516", "   435", "   316"}),
+         std::string(45, 'N') + "  T  LEI   ENG   SK3516   435    316"},
+        {makeRecord({"Ashby", "A", "LE", "ENG", "SK3516", "   435", "   316"}),
+         "Ashby" + std::string(40, ' ') + "  A  LE   ENG   SK3516   435    316"},
+        {ParishRecord{}, std::string(45, ' ') + "           "},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(records::recordLine(c.record), c.line);
 }

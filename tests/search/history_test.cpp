@@ -14,31 +14,20 @@ TEST(History, KeepsItemsInOrderWithoutRegardToCase)
     EXPECT_EQ(items, (Items{"", "250", "ash", "Ash", "ash", "bar", "Zed", "\xc9glise"}));
 }
 
-TEST(History, LoadsLinesEndedAnyWayUpToANul)
+TEST(History, LoadsLinesEndedAnyWayUpToANulAndSavesThemWithCrLfWhole)
 {
     testsupport::TempDir dir;
     auto path = dir / "HistList.txt";
     const char content[] = "b\nA\r\n\r250\rlast\0ignored\r\n";
     testsupport::writeBytes(path, std::string(content, sizeof content - 1));
     EXPECT_EQ(search::loadHistory(path), (Items{"", "250", "A", "b", "last"}));
-}
-
-TEST(History, SavesEveryItemWithCrLfAndAnEmptyHistoryAsAnEmptyFile)
-{
-    testsupport::TempDir dir;
-    auto path = dir / "HistList.txt";
     search::saveHistory(path, {"250", "ash ", "R\xe9sum\xe9"});
     EXPECT_EQ(testsupport::readBytes(path), "250\r\nash \r\nR\xe9sum\xe9\r\n");
     search::saveHistory(path, {});
     EXPECT_TRUE(std::filesystem::exists(path));
     EXPECT_EQ(testsupport::readBytes(path), "");
-}
-
-TEST(History, AFailedSaveLeavesTheOldFile)
-{
-    testsupport::TempDir dir;
-    auto path = dir / "HistList.txt";
-    std::filesystem::create_directory(path); // cannot be replaced by a file
-    EXPECT_THROW(search::saveHistory(path, {"x"}), text::IoError);
-    EXPECT_TRUE(std::filesystem::is_directory(path));
+    auto folder = dir / "Folder";
+    std::filesystem::create_directory(folder); // cannot be replaced by a file
+    EXPECT_THROW(search::saveHistory(folder, {"x"}), text::IoError);
+    EXPECT_TRUE(std::filesystem::is_directory(folder));
 }

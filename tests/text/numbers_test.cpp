@@ -18,25 +18,21 @@ const WholeCase kWholeCases[] = {
     {"+7", true, 7, 0, 7},
     {"-3", true, -3, 0, -3},
     {"$FA", true, 250, 0, 250},
-    {"$fa", true, 250, 0, 250},
     {" $1F", true, 31, 0, 31},
     {"2147483647", true, 2147483647, 0, 2147483647},
     {"-2147483648", true, -2147483647 - 1, 0, -2147483647 - 1},
     {"", false, 0, 1, 0},
     {"   ", false, 0, 4, 0},
     {"-", false, 0, 2, 0},
-    {"+", false, 0, 2, 0},
     {"$", false, 0, 2, 0},
     {"250 ", false, 0, 4, 250},
     {"12a", false, 0, 3, 12},
-    {"5 ", false, 0, 2, 5},
     {"-12x", false, 0, 4, 12}, // the sign is dropped when the reading fails
     {"1.5", false, 0, 2, 1},
     {"$1G", false, 0, 3, 1},
     {"-$10", false, 0, 2, 0},
     {"2147483648", false, 0, 10, 214748364},
     {"$80000000", false, 0, 9, 0x8000000},
-    {"abc", false, 0, 1, 0},
 };
 
 } // namespace
@@ -65,11 +61,9 @@ TEST(Numbers, RealNumberReading)
     const Case cases[] = {
         {"435", true, 435, 0},
         {"   435", true, 435, 0},
-        {"000435", true, 435, 0},
         {"1234567890123456789", true, 1234567890123456789.0, 0}, // beyond the quick whole-number path
         {"  -0", true, 0, 0},
         {"-12.5", true, -12.5, 0},
-        {"+3", true, 3, 0},
         {"5.", true, 5, 0},
         {".5", true, 0.5, 0},
         {"1e3", true, 1000, 0},
@@ -80,7 +74,6 @@ TEST(Numbers, RealNumberReading)
         {"12a", false, 0, 3},
         {"$1F", false, 0, 1},
         {"1e", false, 0, 3},
-        {"-", false, 0, 2},
         {".", false, 0, 2},
         {"1,5", false, 0, 2},
     };

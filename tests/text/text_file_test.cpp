@@ -5,9 +5,12 @@
 
 #include <gtest/gtest.h>
 
+namespace fs = std::filesystem;
 using Lines = std::vector<std::string>;
+using testsupport::readBytes;
+using testsupport::writeBytes;
 
-TEST(TextFile, SplitsAtCrLfOrCrLfAndStopsAtNul)
+TEST(TextFile, SplitsAtCrLfOrCrLfStopsAtNulAndJoinsWithCrLf)
 {
     struct Case {
         std::string content;
@@ -26,92 +29,57 @@ TEST(TextFile, SplitsAtCrLfOrCrLfAndStopsAtNul)
     };
     for (const auto& c : cases)
         EXPECT_EQ(text::splitLines(c.content), c.lines) << c.content;
-}
-
-TEST(TextFile, JoinsEveryLineWithCrLf)
-{
     EXPECT_EQ(text::joinLines({}), "");
     EXPECT_EQ(text::joinLines({"a", "", "b "}), "a\r\n\r\nb \r\n");
 }
 
-TEST(TextFile, WholeWriteReplacesTheFileAndLeavesNoTemporary)
+TEST(TextFile, AWholeWriteReplacesTheFileOrLeavesTheOldOneAndNoTemporary)
 {
-    testsupport::TempDir dir;
-    auto path = dir / "HistList.txt";
-    testsupport::writeBytes(path, "old\r\n");
-    text::writeFileWhole(path, "new\r\nlines\r\n");
-    EXPECT_EQ(testsupport::readBytes(path), "new\r\nlines\r\n");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
-}
-
-TEST(TextFile, ALazyWholeWriteAlsoReplacesTheFileWhole)
-{
-    testsupport::TempDir dir;
-    auto path = dir / "ParList.txt";
-    text::writeFileWhole(path, "first\r\n", text::Sync::Lazy); // no file before
-    testsupport::writeBytes(path, "old\r\n");
-    text::writeFileWhole(path, "new\r\n", text::Sync::Lazy);
-    EXPECT_EQ(testsupport::readBytes(path), "new\r\n");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
-    // The target cannot be removed (a folder holding a file): the old stays, no temporary is left.
-    auto folder = dir / "Folder";
-    std::filesystem::create_directory(folder);
-    testsupport::writeBytes(folder / "keep", "kept");
-    EXPECT_THROW(text::writeFileWhole(folder, "x", text::Sync::Lazy), text::IoError);
-    EXPECT_EQ(testsupport::readBytes(folder / "keep"), "kept");
-    EXPECT_FALSE(std::filesystem::exists(dir / "Folder.tmp~"));
-}
-
-TEST(TextFile, FailedWholeWriteLeavesTheOldContent)
-{
-    testsupport::TempDir dir;
-    // The target is a folder holding a file: the rename fails, nothing is lost.
-    auto target = dir / "Target";
-    std::filesystem::create_directory(target);
-    testsupport::writeBytes(target / "keep", "kept");
-    EXPECT_THROW(text::writeFileWhole(target, "x"), text::IoError);
-    EXPECT_EQ(testsupport::readBytes(target / "keep"), "kept");
-    EXPECT_FALSE(std::filesystem::exists(dir / "Target.tmp~"));
-    // A folder that does not exist: a clear error, nothing created.
-    try {
-        text::writeFileWhole(dir / "missing" / "f.txt", "x");
-        FAIL();
-    } catch (const text::IoError& e) {
-        EXPECT_STREQ(e.what(), "File not found");
+    for (text::Sync sync : {text::Sync::ToDisk, text::Sync::Lazy}) {
+        SCOPED_TRACE(sync == text::Sync::Lazy ? "lazy" : "to disk");
+        testsupport::TempDir dir;
+        text::writeFileWhole(dir / "new.txt", "first\r\n", sync); // no file before
+        EXPECT_EQ(readBytes(dir / "new.txt"), "first\r\n");
+        writeBytes(dir / "HistList.txt", "old\r\n");
+        text::writeFileWhole(dir / "HistList.txt", "new\r\nlines\r\n", sync);
+        EXPECT_EQ(readBytes(dir / "HistList.txt"), "new\r\nlines\r\n");
+        EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), {}), 2);
+        // The target is a folder holding a file: the rename fails, nothing is lost.
+        fs::create_directory(dir / "Target");
+        writeBytes(dir / "Target" / "keep", "kept");
+        EXPECT_THROW(text::writeFileWhole(dir / "Target", "x", sync), text::IoError);
+        EXPECT_EQ(readBytes(dir / "Target" / "keep"), "kept");
+        EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), {}), 3);
     }
 }
 
-TEST(TextFile, ReadingAMissingFileSaysSo)
+TEST(TextFile, AMissingFileOrFolderIsFileNotFound)
 {
     testsupport::TempDir dir;
-    try {
-        text::readFile(dir / "nothing.txt");
-        FAIL();
-    } catch (const text::IoError& e) {
-        EXPECT_STREQ(e.what(), "File not found");
+    for (auto action : {+[](const fs::path& d) { text::readFile(d / "nothing.txt"); },
+                        +[](const fs::path& d) { text::writeFileWhole(d / "missing" / "f.txt", "x"); }}) {
+        try {
+            action(dir.path());
+            ADD_FAILURE() << "no error";
+        } catch (const text::IoError& e) {
+            EXPECT_STREQ(e.what(), "File not found");
+        }
     }
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), {}), 0);
 }
 
-TEST(FileLookup, MatchesNamesWithoutRegardToCase)
+TEST(FileLookup, MatchesNamesWithoutRegardToCaseAnExactMatchFirst)
 {
     testsupport::TempDir dir;
-    testsupport::writeBytes(dir / "ParList.txt", "x");
-    auto found = text::findFile(dir.path(), "Parlist.Txt");
-    ASSERT_TRUE(found);
-    EXPECT_EQ(found->filename(), "ParList.txt");
+    writeBytes(dir / "ParList.txt", "x");
+    EXPECT_EQ(text::findFile(dir.path(), "Parlist.Txt")->filename(), "ParList.txt");
     EXPECT_FALSE(text::findFile(dir.path(), "ParList.csv"));
     EXPECT_EQ(text::filePath(dir.path(), "PARLIST.TXT").filename(), "ParList.txt");
     EXPECT_EQ(text::filePath(dir.path(), "New.txt").filename(), "New.txt");
-    // A folder of that name is not a file.
-    std::filesystem::create_directory(dir / "Parishes.Dat");
+    fs::create_directory(dir / "Parishes.Dat"); // a folder of that name is not a file
     EXPECT_FALSE(text::fileExists(dir.path(), "parishes.dat"));
-}
-
-TEST(FileLookup, AnExactMatchWins)
-{
-    testsupport::TempDir dir;
-    testsupport::writeBytes(dir / "a.TXT", "upper");
-    testsupport::writeBytes(dir / "a.txt", "lower");
+    writeBytes(dir / "a.TXT", "upper");
+    writeBytes(dir / "a.txt", "lower");
     EXPECT_EQ(text::findFile(dir.path(), "a.txt")->filename(), "a.txt");
     EXPECT_EQ(text::findFile(dir.path(), "a.TXT")->filename(), "a.TXT");
 }
