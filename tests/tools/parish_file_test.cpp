@@ -1,21 +1,27 @@
 #include "county_list.h"
 #include "csv_table.h"
 #include "parish_file.h"
-#include "records/record_line.h"
-#include "text/numbers.h"
 
 #include <gtest/gtest.h>
+
+#include <array>
 
 using tools::Place;
 
 namespace {
 
-std::string field(std::string_view text, std::size_t capacity)
+// The 77 bytes of seven length-prefixed fields holding these texts.
+std::string stored(std::array<std::string, 7> texts)
 {
-    std::string f(1, static_cast<char>(text.size()));
-    f += text;
-    f.resize(1 + capacity, '\0');
-    return f;
+    std::string out;
+    const std::size_t capacity[] = {45, 1, 3, 3, 6, 6, 6};
+    for (std::size_t i = 0; i < 7; ++i) {
+        std::string f(1, static_cast<char>(texts[i].size()));
+        f += texts[i];
+        f.resize(1 + capacity[i], '\0');
+        out += f;
+    }
+    return out;
 }
 
 std::string bytesOf(const records::ParishRecord& r)
@@ -38,51 +44,17 @@ Place place(std::string name, char type, std::string county, std::string country
 
 TEST(ParishRecord, StoresFieldsAsTheAmendmentWindowDoes)
 {
-    struct Case {
-        Place place;
-        std::string bytes;
-        std::string line;
-    };
-    const Case cases[] = {
-        {place("Ashby-de-la-Zouch", 'T', "LEI", "ENG", 435, 316),
-         field("Ashby-de-la-Zouch" + std::string(28, ' '), 45) + field("T", 1) + field("LEI", 3) + field("ENG", 3)
-             + field("SK3516", 6) + field("   435", 6) + field("   316", 6),
-         "Ashby-de-la-Zouch" + std::string(28, ' ') + "  T  LEI   ENG   SK3516   435    316"},
-        // The Irish grid's square is one letter: the reference is five characters, right-aligned.
-        {place("Galway", 'T', "GAL", "IRL", 129, 225, true),
-         field("Galway" + std::string(39, ' '), 45) + field("T", 1) + field("GAL", 3) + field("IRL", 3)
-             + field(" M2925", 6) + field("   129", 6) + field("   225", 6),
-         "Galway" + std::string(39, ' ') + "  T  GAL   IRL    M2925   129    225"},
-        // Leading zeros of the four figures, and a northing of four digits.
-        {place("Lerwick", 'T', "SHI", "SCT", 447, 1141),
-         field("Lerwick" + std::string(38, ' '), 45) + field("T", 1) + field("SHI", 3) + field("SCT", 3)
-             + field("HU4741", 6) + field("   447", 6) + field("  1141", 6),
-         "Lerwick" + std::string(38, ' ') + "  T  SHI   SCT   HU4741   447   1141"},
-        {place("St Mary's", 'P', "CON", "ENG", 91, 10),
-         field("St Mary's" + std::string(36, ' '), 45) + field("P", 1) + field("CON", 3) + field("ENG", 3)
-             + field("SV9110", 6) + field("    91", 6) + field("    10", 6),
-         "St Mary's" + std::string(36, ' ') + "  P  CON   ENG   SV9110    91     10"},
-    };
-    for (const auto& c : cases) {
-        records::ParishRecord r = tools::parishRecord(c.place);
-        EXPECT_EQ(bytesOf(r), c.bytes) << c.place.name;
-        EXPECT_EQ(records::recordLine(r), c.line) << c.place.name;
-    }
-}
-
-TEST(VersionRecord, IsBlankButForItsNameAndReadsAsPositionZero)
-{
-    records::ParishRecord v = tools::versionRecord("1.0 test");
-    EXPECT_EQ(bytesOf(v), field("// Database Version 1.0 test" + std::string(17, ' '), 45) + field(" ", 1)
-                              + field("   ", 3) + field("   ", 3) + field("      ", 6) + field("     0", 6)
-                              + field("     0", 6));
-    EXPECT_TRUE(v.isVersionRecord());
-    EXPECT_FALSE(v.isIrish());
-    for (auto f : {records::Field::Easting, records::Field::Northing}) {
-        text::RealReading reading = text::readReal(v.get(f));
-        EXPECT_TRUE(reading.ok);
-        EXPECT_EQ(reading.value, 0);
-    }
+    EXPECT_EQ(bytesOf(tools::parishRecord(place("Ashby-de-la-Zouch", 'T', "LEI", "ENG", 435, 316))),
+              stored({"Ashby-de-la-Zouch" + std::string(28, ' '), "T", "LEI", "ENG", "SK3516", "   435", "   316"}));
+    // The Irish grid's square is one letter: the reference is five characters, right-aligned.
+    EXPECT_EQ(bytesOf(tools::parishRecord(place("Galway", 'T', "GAL", "IRL", 129, 225, true))),
+              stored({"Galway" + std::string(39, ' '), "T", "GAL", "IRL", " M2925", "   129", "   225"}));
+    // Leading zeros of the four figures, and a northing of four digits.
+    EXPECT_EQ(bytesOf(tools::parishRecord(place("Lerwick", 'T', "SHI", "SCT", 447, 1141))),
+              stored({"Lerwick" + std::string(38, ' '), "T", "SHI", "SCT", "HU4741", "   447", "  1141"}));
+    // The version record is blank but for its name; easting and northing read as 0.
+    EXPECT_EQ(bytesOf(tools::versionRecord("1.0 test")), stored({"// Database Version 1.0 test" + std::string(17, ' '),
+                                                                 " ", "   ", "   ", "      ", "     0", "     0"}));
 }
 
 TEST(ParishRecords, PutTheVersionFirstAndPlacesInTheSortsOrder)
@@ -119,12 +91,8 @@ TEST(CountyList, ListsExactlyTheCodesUsedUnderTheirCountries)
                         + "\r\nEngland (ENG)\r\n  LEI  Leicestershire\r\n"
                           "\r\nWales (WLS)\r\n  BRE  Brecknockshire\r\n"
                           "\r\nIreland (IRL)\r\n  ANT  Antrim\r\n  GAL  Galway\r\n");
-}
-
-TEST(CountyList, RefusesACodeWithoutAName)
-{
-    auto records = tools::parishRecords({place("Nowhere", 'P', "XYZ", "ENG", 400, 300)});
-    EXPECT_THROW(tools::countyListText(records), tools::SourceError);
+    EXPECT_THROW(tools::countyListText(tools::parishRecords({place("Nowhere", 'P', "XYZ", "ENG", 400, 300)})),
+                 tools::SourceError); // a code without a name
 }
 
 } // namespace
