@@ -1,7 +1,7 @@
 // How the record scans compare with simply reading the data file, on a
 // generated file of 30,000 records. Each figure is printed beside the bare
 // read as a ratio; the summary checks the program's speed goals.
-#include "app/parishfm.h"
+#include "app/program.h"
 #include "driver/script_ports.h"
 #include "generated_file.h"
 #include "ratio_report.h"
@@ -64,25 +64,37 @@ void CountRecords(benchmark::State& state)
     }
 }
 
-// The main window's core after start, with a person who sees and hears nothing.
+// The program after start, with a person who sees and hears nothing. Commands
+// are reached as the person reaches them: through the main window's controls.
 struct StartedCore {
     std::ostream nowhere{nullptr};
     driver::ScriptPorts person{nowhere};
-    app::Parishfm core{person.ports(), generated->folder()};
+    app::Program program{person.ports(), generated->folder(), "localhost"};
+    app::Parishfm& core = program.mainWindow();
 
-    StartedCore() { core.FormCreate(); }
+    StartedCore() { program.start(); }
+    void set(std::string_view control, std::string text) { *core.control(control)->text = std::move(text); }
+    void click(app::Window& window, std::string_view control)
+    {
+        program.dispatcher().dispatch(window.control(control)->onClick);
+    }
+    void click(std::string_view control) { click(core, control); }
+    void answerYes() { person.answers().push_back({driver::Answer::Kind::Yes, {}}); }
+    // Closes the report viewer, so the next report is loaded again.
+    void closeViewer() { click(*program.window("ParListFm"), "Close"); }
 };
 
+// A move by one record: the record line, its neighbours before and after.
 void DisplayRefresh(benchmark::State& state)
 {
     StartedCore started;
     app::Parishfm& core = started.core;
     while (core.currentRecord() < kRecords / 2)
-        core.PageForward();
+        core.keyDown(app::Key::PageDown);
+    bool down = true;
     for (auto _ : state) {
-        core.ShowCurrentRecord();
-        core.ShowRecordsAfter();
-        core.ShowRecordsBefore();
+        core.keyDown(down ? app::Key::Down : app::Key::Up);
+        down = !down;
     }
 }
 
@@ -90,22 +102,21 @@ void GoLast(benchmark::State& state)
 {
     StartedCore started;
     for (auto _ : state)
-        started.core.GoLast();
+        started.core.keyDown(app::Key::End);
     if (started.core.currentRecord() != kRecords - 1)
         state.SkipWithError("GoLast missed the last record");
 }
 
-// Find First for a name that no record has: the whole file is scanned, a key
-// built for every record, then record 0 is shown with the message.
+// Find First for a name that no record has: the whole file is scanned, then
+// record 0 is shown with the message.
 void FindFirstNoMatch(benchmark::State& state)
 {
     StartedCore started;
-    app::Parishfm& core = started.core;
     for (auto _ : state) {
-        core.view.TarPar = "Nowhere At All";
-        core.FindFirstClick();
+        started.set("TarPar", "Nowhere At All");
+        started.click("FindFirst");
     }
-    if (core.currentRecord() != 0)
+    if (started.core.currentRecord() != 0)
         state.SkipWithError("a record matched");
 }
 
@@ -114,16 +125,16 @@ void FindFirstNoMatch(benchmark::State& state)
 void RadiusSearch(benchmark::State& state)
 {
     StartedCore started;
-    app::Parishfm& core = started.core;
-    core.view.Parish1 = "Middle, P, LEI, ENG";
-    core.view.Parish1East = "   350";
-    core.view.Parish1North = "   450";
-    core.view.Radius = "10";
+    started.set("Parish1", "Middle, P, LEI, ENG");
+    started.set("Parish1East", "   350");
+    started.set("Parish1North", "   450");
+    started.set("Radius", "10");
     for (auto _ : state)
-        core.ListParishesWithinRadius();
-    if (core.view.Progress != "Done" || core.view.Hits == "0")
+        started.click("ParishGroup");
+    const app::ParishfmView& v = started.core.view();
+    if (v.Progress != "Done" || v.Hits == "0")
         state.SkipWithError("the pass found nothing");
-    state.counters["hits"] = std::stod(core.view.Hits);
+    state.counters["hits"] = std::stod(v.Hits);
 }
 
 // The county list of one county (an eighth of the file): the whole command,
@@ -131,30 +142,28 @@ void RadiusSearch(benchmark::State& state)
 void CountyList(benchmark::State& state)
 {
     StartedCore started;
-    app::Parishfm& core = started.core;
     for (auto _ : state) {
-        core.view.TarPar = "lin";
-        started.person.answers().push_back({driver::Answer::Kind::Yes, {}});
-        core.SelectedCounty1Click();
-        core.parListFm().CloseClick(); // so the next report is loaded again
+        started.set("TarPar", "lin");
+        started.answerYes();
+        started.click("SelectedCounty1");
+        started.closeViewer();
     }
-    if (core.view.Hits == "0")
+    if (started.core.view().Hits == "0")
         state.SkipWithError("the list is empty");
-    state.counters["listed"] = std::stod(core.view.Hits);
+    state.counters["listed"] = std::stod(started.core.view().Hits);
 }
 
 // Names containing a text found in about one in ten of them.
 void SearchStringList(benchmark::State& state)
 {
     StartedCore started;
-    app::Parishfm& core = started.core;
     for (auto _ : state) {
-        core.view.TarPar = "ton";
-        started.person.answers().push_back({driver::Answer::Kind::Yes, {}});
-        core.ParishesmatchingSearchString1Click();
-        core.parListFm().CloseClick();
+        started.set("TarPar", "ton");
+        started.answerYes();
+        started.click("ParishesmatchingSearchString1");
+        started.closeViewer();
     }
-    state.counters["listed"] = std::stod(core.view.Hits);
+    state.counters["listed"] = std::stod(started.core.view().Hits);
 }
 
 // A radius report of 1000 hit lines, in a folder of its own.
@@ -187,9 +196,10 @@ void CsvOfRadiusReport(benchmark::State& state)
     std::filesystem::path folder = radiusReportFolder();
     std::ostream nowhere{nullptr};
     driver::ScriptPorts person{nowhere};
-    app::ParListFm viewer(person.ports(), folder);
+    app::Program program(person.ports(), folder, "localhost");
+    const app::Control& button = *program.window("ParListFm")->control("CSVOUTPUT");
     for (auto _ : state)
-        viewer.CSVOUTPUTClick();
+        program.dispatcher().dispatch(button.onClick);
     if (text::splitLines(text::readFile(folder / "ParList.csv")).size() != 1000)
         state.SkipWithError("wrong number of CSV lines");
 }

@@ -1,17 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Steeplewatcher: a finding aid for the parishes of Great Britain and Ireland.
-#include "app/forms.h"
+#include "app/map_commands.h"
 #include "app/messages.h"
-#include "ui/mapfm_window.h"
-#include "ui/parishfm_window.h"
-#include "ui/parlistfm_window.h"
+#include "ui/desktop.h"
+#include "ui/main_window.h"
+#include "ui/qt_ports.h"
 #include "ui/qt_text.h"
-#include "ui/shell_forms.h"
 
 #include <QApplication>
 
 #include <filesystem>
-#include <memory>
-#include <vector>
 
 int main(int argc, char* argv[])
 {
@@ -22,27 +20,13 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(ui::toQt(app::msg::kApplicationTitle));
 
     // Every data and report file lives in the directory current at start.
-    const std::filesystem::path workingDirectory = std::filesystem::current_path();
-
-    // The windows, once each, in their fixed order; the main window first.
-    auto mainWindow = std::make_unique<ui::TParishfm>(workingDirectory);
-    mainWindow->core().setMapHost(app::mapHostSetting());
-    std::vector<std::unique_ptr<QWidget>> others;
-    for (const app::FormInfo& form : app::kForms)
-        if (form.name == "ParListFm")
-            others.push_back(std::make_unique<ui::TParListFm>(mainWindow->core().parListFm()));
-        else if (form.name == "Mapfm")
-            others.push_back(std::make_unique<ui::TMapfm>(mainWindow->core().mapFm()));
-        else if (form.name != "Parishfm")
-            others.push_back(ui::createForm(form.name));
-
+    ui::QtPorts ports(nullptr);
+    ui::Desktop desktop(ports.dialogs, ports.feedback, ports.platform, std::filesystem::current_path(),
+                        app::mapHostSetting());
+    ports.dialogs.setParent(&desktop.mainWindow());
+    desktop.start();
     // Without its data file the program has said so and ends, asking nothing.
-    if (mainWindow->core().ended())
+    if (desktop.ended())
         return 0;
-
-    for (auto& window : others)
-        if (window && window->objectName() == "ReadMefm")
-            window->hide();
-    mainWindow->show();
-    return application.exec();
+    return QApplication::exec();
 }

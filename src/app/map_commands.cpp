@@ -1,6 +1,7 @@
-// The main window's map commands: the map sheet window and the street map in the browser.
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "map_commands.h"
+
 #include "app/messages.h"
-#include "app/parishfm.h"
 #include "maps/map_address.h"
 #include "text/ansi.h"
 #include "text/numbers.h"
@@ -25,45 +26,47 @@ std::string mapHostSetting()
     return maps::mapHostFrom(std::getenv("STEEPLEWATCHER_MAP_HOST"));
 }
 
-void Parishfm::OSMapData1Click()
+void MapCommands::showMapSheets()
 {
-    if (cursor_.position == 0) {
-        ports_.dialogs.message(std::string(msg::kVersionRecord));
+    if (c_.cursor.position == 0) {
+        c_.message(msg::kVersionRecord);
         return;
     }
-    Select1stParishClick();
-    mapFm_.show();
+    distance_.selectFirstParish();
+    const ParishfmView& v = c_.view;
+    sheets_.open({v.Parish1, v.OsRef1, v.Parish1East, v.Parish1North});
 }
 
-void Parishfm::ShowLocation2Click()
+void MapCommands::showLocation()
 {
-    if (cursor_.position == 0) {
-        ports_.dialogs.message(std::string(msg::kVersionRecord));
+    if (c_.cursor.position == 0) {
+        c_.message(msg::kVersionRecord);
         return;
     }
-    readRecord(cursor_.position);
+    c_.cursor.read(c_.cursor.position);
+    const records::ParishRecord& r = c_.cursor.record;
     using records::Field;
-    if (cursor_.record.get(Field::Country) == "IRL") {
-        ports_.dialogs.message(std::string(msg::kNotForIreland));
+    if (r.get(Field::Country) == "IRL") {
+        c_.message(msg::kNotForIreland);
         return;
     }
-    const std::string easting(text::trimBlanks(cursor_.record.get(Field::Easting)));
-    const std::string northing(text::trimBlanks(cursor_.record.get(Field::Northing)));
+    const std::string easting(text::trimBlanks(r.get(Field::Easting)));
+    const std::string northing(text::trimBlanks(r.get(Field::Northing)));
     if (!isGridNumber(easting)) {
-        ports_.dialogs.warningOk(std::string(msg::kEastingNotNumeric));
+        c_.warning(msg::kEastingNotNumeric);
         return;
     }
     if (!isGridNumber(northing)) {
-        ports_.dialogs.warningOk(std::string(msg::kNorthingNotNumeric));
+        c_.warning(msg::kNorthingNotNumeric);
         return;
     }
     const std::string question = std::string(msg::kBrowserQuestionStart) + "\"" + mapHost_ + "\""
-                                 + std::string(msg::kBrowserQuestionMiddle) + std::string(cursor_.record.name())
+                                 + std::string(msg::kBrowserQuestionMiddle) + std::string(r.name())
                                  + std::string(msg::kBrowserQuestionEnd);
-    if (!ports_.dialogs.confirmYesNo(question))
+    if (!c_.ports.dialogs.confirmYesNo(question))
         return;
-    if (!ports_.platform.openUrl(maps::streetMapAddress(mapHost_, easting, northing)))
-        ports_.dialogs.message(std::string(msg::kNoBrowser));
+    if (!c_.ports.platform.openUrl(maps::streetMapAddress(mapHost_, easting, northing)))
+        c_.message(msg::kNoBrowser);
 }
 
 } // namespace app

@@ -1,5 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Message texts of the main window, shared by the windows, the driver and the tests.
+// Every message text of the program, in one place.
 #include <string_view>
 
 namespace app::msg {
@@ -7,6 +8,8 @@ namespace app::msg {
 inline constexpr std::string_view kApplicationTitle = "Steeplewatcher";
 inline constexpr std::string_view kMissingDataFile = "Cannot Find data file \"Parishes.Dat\". Application Will Close";
 inline constexpr std::string_view kTerminate = "Terminate Application?";
+// The general error box for an error that carries no text of its own.
+inline constexpr std::string_view kUnexpectedError = "The command ended with an unexpected error.";
 inline constexpr std::string_view kReadOnlyDataFile =
     "Parishes.Dat is read-only. You can browse and search it, but changes cannot be saved.";
 

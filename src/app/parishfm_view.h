@@ -1,14 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The texts and states of the main window's boxes: the presentation model that
 // the commands read and write and the Qt window mirrors.
-#include <array>
+#include <cstddef>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace app {
-
-enum class Focus { None, TarPar, Radius, SearchMode };
 
 inline constexpr std::size_t kNeighbourLines = 7;
 
@@ -31,18 +29,6 @@ struct ParishfmView {
 
     bool AnyRb = false;
     bool StartRb = true;
-
-    Focus focus = Focus::TarPar;
 };
-
-// The one-line boxes by control name, for the windows and the driver; null for other names.
-std::string* textBox(ParishfmView& view, std::string_view control);
-// The multi-line views by name (Memo1, Memo2, Memo3, and TarPar.Items); null for other names.
-std::vector<std::string>* linesBox(ParishfmView& view, std::string_view control);
-// The radio buttons by name; null for other names.
-const bool* checkBox(const ParishfmView& view, std::string_view control);
-// Sets a radio button as a click would: the other button of its group goes off
-// when it goes on. False for an unknown name.
-bool setChecked(ParishfmView& view, std::string_view control, bool on);
 
 } // namespace app

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The core never shows anything itself: it talks to the person through these
 // ports, which the Qt windows implement and the tests and the driver fake.
@@ -9,6 +10,8 @@
 #include <string_view>
 
 namespace app {
+
+class Window;
 
 class Dialogs {
 public:
@@ -39,8 +42,19 @@ public:
     virtual void beep() = 0;
     // Hourglass on (nested calls stack) and off; use BusyCursor.
     virtual void setBusy(bool busy) = 0;
-    // Show the current text of a box of the main window at once, during a long command.
-    virtual void repaint(std::string_view control) = 0;
+};
+
+// The one channel from the windows' cores to the screen. Between commands the
+// screen shows every window's boxes as the cores hold them; these calls are
+// for what must show before the command ends.
+class Screen {
+public:
+    virtual ~Screen() = default;
+    // The window came on screen, or to the front when it was already there.
+    virtual void windowShown(const Window& window) = 0;
+    virtual void windowHidden(const Window& window) = 0;
+    // Shows one control's current text at once, during a long command.
+    virtual void repaint(const Window& window, std::string_view control) = 0;
 };
 
 class Platform {
@@ -48,10 +62,6 @@ public:
     virtual ~Platform() = default;
     // Ends the program once the current event is done.
     virtual void quit() = 0;
-    // Shows another window by its form name ("ParListFm") without waiting for
-    // it; one already on screen comes to the front.
-    virtual void showForm(std::string_view form) = 0;
-    virtual void hideForm(std::string_view form) = 0;
     // The printer chosen in the last print dialog.
     virtual reports::PrinterDevice& printer() = 0;
     // Opens an address in the desktop's web browser; false when none could be asked.
@@ -62,6 +72,7 @@ struct Ports {
     Dialogs& dialogs;
     Feedback& feedback;
     Platform& platform;
+    Screen& screen;
 };
 
 // The hourglass for the life of a scope, restored also when a command fails.

@@ -2,7 +2,7 @@
 // A script of the headless driver, read and checked for form: one command per
 // script line, with the texts already turned into the program's cp1252 bytes.
 // Names of controls are kept as written; they are resolved when the command runs.
-#include "app/parishfm.h"
+#include "app/window.h"
 #include "driver/script_ports.h"
 
 #include <cstddef>

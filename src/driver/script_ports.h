@@ -2,7 +2,9 @@
 // The ports as the headless driver implements them: dialogs take their answers
 // from a queue filled by the script, and everything a person would have seen
 // or heard is written to the transcript, one event a line.
+#include "app/dispatcher.h"
 #include "app/ports.h"
+#include "app/window.h"
 
 #include <deque>
 #include <functional>
@@ -18,12 +20,13 @@ struct Answer {
     std::string text; // cp1252, for Text and File
 };
 
-// Thrown when a dialog appears with no answer queued. Deliberately not a
-// std::exception, so a command's general error handling lets it through.
-struct Unanswered {};
+// Thrown when a dialog appears with no answer queued. A session abort, so the
+// commands' general error handling lets it through and the script stops.
+struct Unanswered : app::SessionAbort {};
 
 // Thrown when the queued answer does not fit the dialog (Yes for an OK/Cancel box).
-struct AnswerMismatch {
+struct AnswerMismatch : app::SessionAbort {
+    explicit AnswerMismatch(std::string text) : message(std::move(text)) {}
     std::string message;
 };
 
@@ -55,11 +58,11 @@ private:
     std::function<void(std::string_view)> event_;
 };
 
-class ScriptPorts : public app::Dialogs, public app::Feedback, public app::Platform {
+class ScriptPorts : public app::Dialogs, public app::Feedback, public app::Platform, public app::Screen {
 public:
     explicit ScriptPorts(std::ostream& transcript);
 
-    app::Ports ports() { return {*this, *this, *this}; }
+    app::Ports ports() { return {*this, *this, *this, *this}; }
     std::deque<Answer>& answers() { return answers_; }
     bool quitRequested() const { return quitRequested_; }
     // Writes one transcript line.
@@ -79,11 +82,8 @@ public:
 
     void beep() override;
     void setBusy(bool) override {}
-    void repaint(std::string_view) override {}
 
     void quit() override { quitRequested_ = true; }
-    void showForm(std::string_view form) override { event("show " + std::string(form)); }
-    void hideForm(std::string_view form) override { event("hide " + std::string(form)); }
     reports::PrinterDevice& printer() override { return printer_; }
     // Writes `browse ADDRESS` instead of opening a browser, and succeeds.
     bool openUrl(const std::string& address) override
@@ -91,6 +91,10 @@ public:
         event("browse " + quote(address));
         return true;
     }
+
+    void windowShown(const app::Window& window) override { event("show " + std::string(window.name())); }
+    void windowHidden(const app::Window& window) override { event("hide " + std::string(window.name())); }
+    void repaint(const app::Window&, std::string_view) override {}
 
 private:
     // Takes the next answer for a two-button box; true for the first button.

@@ -1,38 +1,20 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "script_runner.h"
 
-#include "driver/main_window_names.h"
+#include "app/forms.h"
+#include "app/map_commands.h"
 #include "driver/script_reader.h"
 
 #include <algorithm>
-#include <optional>
 
 namespace driver {
 namespace {
 
+using app::ControlKind;
+
 [[noreturn]] void fail(std::string message)
 {
     throw ScriptError{0, std::move(message)};
-}
-
-// The controls whose focus the core follows; losing the focus does nothing
-// for the others.
-std::optional<app::Focus> focusOf(std::string_view control)
-{
-    if (control == "TarPar")
-        return app::Focus::TarPar;
-    if (control == "Radius")
-        return app::Focus::Radius;
-    if (control == "AnyRb" || control == "StartRb")
-        return app::Focus::SearchMode;
-    return std::nullopt;
-}
-
-// Every control of the report viewer, its labels and panel included.
-bool isParListControl(std::string_view control)
-{
-    static constexpr std::string_view kOthers[] = {"Panel1",    "Label1", "Label2",   "Label3",
-                                                   "RichEdit1", "Scale",  "CheckBox1"};
-    return app::isParListButton(control) || std::ranges::find(kOthers, control) != std::end(kOthers);
 }
 
 std::string where(int line)
@@ -40,16 +22,22 @@ std::string where(int line)
     return line > 0 ? "line " + std::to_string(line) : std::string("start");
 }
 
+bool isForm(std::string_view name)
+{
+    return std::ranges::any_of(app::kForms, [&](const app::FormInfo& f) { return f.name == name; });
+}
+
+constexpr std::string_view kItemsSuffix = ".Items";
+
 } // namespace
 
-ScriptRunner::ScriptRunner(app::Parishfm& core, ScriptPorts& ports) : core_(core), ports_(ports) {}
+ScriptRunner::ScriptRunner(app::Program& program, ScriptPorts& ports) : program_(program), ports_(ports) {}
 
 void ScriptRunner::start()
 {
     line_ = 0;
-    core_.FormCreate();
-    // The other windows are created here, in their order, once the driver can show them.
-    if (core_.ended())
+    program_.start();
+    if (program_.ended())
         ports_.event("end");
 }
 
@@ -63,174 +51,154 @@ void ScriptRunner::run(const std::vector<Command>& commands)
             e.line = line_;
             throw;
         }
-        if (core_.ended()) {
+        if (program_.ended()) {
             ports_.event("end");
             return;
         }
     }
 }
 
-bool ScriptRunner::isControl(const std::string& name)
+// ------------------------------------------------------------ names
+
+app::Window& ScriptRunner::form(std::string_view formName)
 {
-    return app::textBox(core_.view, name) || (app::linesBox(core_.view, name) && name != "TarPar.Items")
-           || app::checkBox(core_.view, name) || isButton(name);
+    if (app::Window* w = program_.window(formName))
+        return *w;
+    if (isForm(formName))
+        fail("the window " + std::string(formName) + " is not available");
+    fail("unknown window " + std::string(formName));
 }
 
-// ------------------------------------------------------------ the map sheet window
-
-void ScriptRunner::requireReachable(const std::string& scriptName)
+ScriptRunner::Target ScriptRunner::target(std::string_view scriptName)
 {
-    if (mapWindow().view.visible && !mapControl(scriptName))
-        fail("the window Mapfm is modal: close it first (click Mapfm.BitBtn1)");
-}
-
-bool ScriptRunner::clickOnMap(const std::string& scriptName)
-{
-    auto control = mapControl(scriptName);
-    if (!control)
-        return false;
-    if (!mapWindow().view.visible)
-        fail("the window Mapfm is not on screen");
-    if (auto handler = app::findMapfmHandler(*control)) {
-        mapWindow().run(*handler);
-        return true;
+    app::Window& main = program_.mainWindow();
+    std::size_t dot = scriptName.find('.');
+    if (dot != std::string_view::npos && isForm(scriptName.substr(0, dot))) {
+        app::Window& w = form(scriptName.substr(0, dot));
+        std::string control(scriptName.substr(dot + 1));
+        return {&w, control, &w == &main ? control : std::string(scriptName)};
     }
-    fail(app::isMapfmControl(*control) ? scriptName + " is not a button or menu item"
-                                       : "unknown button or menu item " + scriptName);
+    // A plain name, or one like "TarPar.Items" whose first part is no window.
+    return {&main, std::string(scriptName), std::string(scriptName)};
 }
 
-// Typing, checking and picking have nothing to act on in the map sheet window.
-bool ScriptRunner::refuseOnMap(const std::string& scriptName, std::string_view what)
+void ScriptRunner::requireReachable(const app::Window& window)
 {
-    auto control = mapControl(scriptName);
-    if (!control)
-        return false;
-    fail(app::isMapfmControl(*control) ? scriptName + " " + std::string(what) : "unknown control " + scriptName);
+    for (const app::Window* w : program_.windows())
+        if (w != &window && w->modal() && w->visible()) {
+            const std::string name(w->name());
+            fail("the window " + name + " is modal: close it first (click " + name + "." + std::string(w->closeButton())
+                 + ")");
+        }
+}
+
+const app::Control& ScriptRunner::control(const Target& t, std::string_view scriptName)
+{
+    if (const app::Control* c = t.window->control(t.control))
+        return *c;
+    fail("unknown control " + std::string(scriptName));
+}
+
+void ScriptRunner::dispatch(const std::function<void()>& command)
+{
+    program_.dispatcher().dispatch(command);
 }
 
 // ------------------------------------------------------------ commands
 
 void ScriptRunner::operator()(const SetText& c)
 {
-    refuseOnMap(c.control, "is not an edit box");
-    requireReachable(c.control);
-    if (auto control = parListControl(c.control)) {
-        std::string* box = app::parListTextBox(viewer().view, *control);
-        if (!box)
-            fail(isParListControl(*control) ? c.control + " is not an edit box" : "unknown control " + c.control);
-        *box = c.text;
-        return;
-    }
-    std::string name = mainWindowControl(c.control);
+    Target t = target(c.control);
+    requireReachable(*t.window);
+    const app::Control& box = control(t, c.control);
     // Read-only boxes may be set too, so a script can state a situation
     // (a 1st parish's easting, say) directly.
-    std::string* box = app::textBox(core_.view, name);
-    if (box)
-        *box = c.text;
-    else if (isControl(name))
-        fail(name + " is not an edit box");
-    else
-        fail("unknown control " + c.control);
+    if (!box.text)
+        fail(t.shown + " is not an edit box");
+    *box.text = c.text;
 }
 
 void ScriptRunner::operator()(const Click& c)
 {
-    if (clickOnMap(c.name))
+    Target t = target(c.name);
+    if (t.window->modal() && !t.window->visible())
+        fail("the window " + std::string(t.window->name()) + " is not on screen");
+    requireReachable(*t.window);
+    const app::Control* item = t.window->control(t.control);
+    if (!item)
+        fail("unknown button or menu item " + c.name);
+    switch (item->kind) {
+    case ControlKind::Button:
+    case ControlKind::MenuItem:
+        if (!item->onClick)
+            fail(t.shown + " is not available");
+        dispatch(item->onClick);
         return;
-    requireReachable(c.name);
-    if (auto control = parListControl(c.name)) {
-        if (auto handler = app::findParListHandler(*control)) {
-            viewer().run(*handler);
-            return;
-        }
-        if (app::isParListButton(*control))
-            fail(c.name + " is not available");
-        fail(isParListControl(*control) ? c.name + " is not a button or menu item"
-                                        : "unknown button or menu item " + c.name);
+    case ControlKind::Menu: fail(t.shown + " is a menu: click one of its items");
+    case ControlKind::Separator: fail(t.shown + " is a separator");
+    default: fail(t.shown + " is not a button or menu item");
     }
-    std::string name = mainWindowControl(c.name);
-    if (auto handler = app::findHandler(name)) {
-        core_.run(*handler);
-        return;
-    }
-    switch (menuEntryKind(name)) {
-    case MenuEntryKind::Command: fail(name + " is not available");
-    case MenuEntryKind::DropDown: fail(name + " is a menu: click one of its items");
-    case MenuEntryKind::Separator: fail(name + " is a separator");
-    case MenuEntryKind::None: break;
-    }
-    if (isButton(name))
-        fail(name + " is not available");
-    if (isControl(name))
-        fail(name + " is not a button or menu item");
-    fail("unknown button or menu item " + c.name);
 }
 
 void ScriptRunner::operator()(const PressKey& c)
 {
-    if (!c.form.empty())
-        requireMainWindow(c.form);
-    requireReachable(c.form.empty() ? "Parishfm" : c.form);
+    app::Window& w = c.form.empty() ? program_.mainWindow() : form(c.form);
+    requireReachable(w);
     // The key preview runs the move first; the focused control's own use of the
     // key (the search box stepping through its items) is not modelled.
-    core_.run([&] { core_.FormKeyDown(c.key); });
+    if (w.previewsKeys())
+        dispatch([&] { w.keyDown(c.key); });
 }
 
 void ScriptRunner::operator()(const LeaveControl& c)
 {
-    if (mapControl(c.control) && app::isMapfmControl(*mapControl(c.control)))
-        return; // nothing in the map sheet window acts on losing the focus
-    requireReachable(c.control);
-    std::string name = mainWindowControl(c.control);
-    if (!isControl(name))
-        fail("unknown control " + c.control);
-    // The core runs the control's exit handler (TarParExit for the search box).
-    if (auto focus = focusOf(name))
-        core_.run([&] { core_.leaveControl(*focus); });
+    Target t = target(c.control);
+    requireReachable(*t.window);
+    const app::Control& left = control(t, c.control);
+    // The window runs the control's exit handler (TarParExit for the search box).
+    dispatch([&] { t.window->leaveControl(left.name); });
 }
 
 void ScriptRunner::operator()(const Check& c)
 {
-    refuseOnMap(c.control, "is not a radio button or check box");
-    requireReachable(c.control);
-    if (auto control = parListControl(c.control)) {
-        bool* box = app::parListCheckBox(viewer().view, *control);
-        if (!box)
-            fail(isParListControl(*control) ? c.control + " is not a radio button or check box"
-                                            : "unknown control " + c.control);
-        *box = c.on;
+    Target t = target(c.control);
+    requireReachable(*t.window);
+    const app::Control& box = control(t, c.control);
+    if (box.kind == ControlKind::CheckBox) {
+        *box.checked = c.on;
         return;
     }
-    std::string name = mainWindowControl(c.control);
-    if (!app::checkBox(core_.view, name))
-        fail(isControl(name) ? name + " is not a radio button or check box" : "unknown control " + c.control);
-    // Both of the window's are radio buttons, which a click only turns on.
+    if (box.kind != ControlKind::RadioButton)
+        fail(t.shown + " is not a radio button or check box");
+    // A click only turns a radio button on; the others of its group go off.
     if (!c.on)
-        fail(name + " is a radio button: check another button of its group on");
-    app::setChecked(core_.view, name, true);
+        fail(t.shown + " is a radio button: check another button of its group on");
+    for (const app::Control& other : t.window->controls())
+        if (other.kind == ControlKind::RadioButton && other.parent == box.parent)
+            *other.checked = &other == &box;
 }
 
 void ScriptRunner::operator()(const Pick& c)
 {
-    refuseOnMap(c.control, "has no items to pick");
-    requireReachable(c.control);
-    std::string name = mainWindowControl(c.control);
-    if (name != "TarPar")
-        fail(isControl(name) ? name + " has no items to pick" : "unknown control " + c.control);
-    const std::vector<std::string>& items = core_.view.TarParItems;
+    Target t = target(c.control);
+    requireReachable(*t.window);
+    const app::Control& box = control(t, c.control);
+    if (box.kind != ControlKind::ComboBox)
+        fail(t.shown + " has no items to pick");
+    const std::vector<std::string>& items = *box.lines;
     std::size_t index = 0;
     if (const auto* wanted = std::get_if<std::size_t>(&c.item)) {
         index = *wanted;
         if (index >= items.size())
-            fail(name + " has no item " + std::to_string(index) + " (it has " + std::to_string(items.size()) + ")");
+            fail(t.shown + " has no item " + std::to_string(index) + " (it has " + std::to_string(items.size()) + ")");
     } else {
         const std::string& text = std::get<std::string>(c.item);
         index = static_cast<std::size_t>(std::find(items.begin(), items.end(), text) - items.begin());
         if (index == items.size())
-            fail(name + " has no item " + quote(text));
+            fail(t.shown + " has no item " + quote(text));
     }
-    core_.view.TarPar = items[index];
-    core_.view.TarParItemIndex = static_cast<int>(index);
+    *box.text = items[index];
+    *box.itemIndex = static_cast<int>(index);
 }
 
 void ScriptRunner::operator()(const QueueAnswers& c)
@@ -241,73 +209,56 @@ void ScriptRunner::operator()(const QueueAnswers& c)
 void ScriptRunner::operator()(const Dump& c)
 {
     // Every name is checked before anything is printed.
-    std::vector<std::string> names;
+    struct Found {
+        const app::Control* control;
+        bool items; // a combo box's list rather than its text
+    };
+    std::vector<Found> found;
     for (const std::string& scriptName : c.controls) {
-        if (auto control = mapControl(scriptName)) {
-            if (!app::mapfmLinesBox(mapWindow().view, *control))
-                fail(app::isMapfmControl(*control) ? scriptName + " has no text to dump"
-                                                   : "unknown control " + scriptName);
-            names.push_back(scriptName);
-            continue;
+        Target t = target(scriptName);
+        const app::Control* box = t.window->control(t.control);
+        bool items = false;
+        if (!box && t.control.ends_with(kItemsSuffix)) {
+            std::string_view owner = std::string_view(t.control).substr(0, t.control.size() - kItemsSuffix.size());
+            box = t.window->control(owner);
+            items = box && box->kind == ControlKind::ComboBox;
+            if (!items)
+                box = nullptr;
         }
-        if (auto control = parListControl(scriptName)) {
-            app::ParListFmView& v = viewer().view;
-            if (!app::parListTextBox(v, *control) && !app::parListLinesBox(v, *control)
-                && !app::parListCheckBox(v, *control))
-                fail(isParListControl(*control) ? scriptName + " has no text to dump"
-                                                : "unknown control " + scriptName);
-            names.push_back(scriptName);
-            continue;
-        }
-        std::string name = mainWindowControl(scriptName);
-        if (!app::textBox(core_.view, name) && !app::linesBox(core_.view, name) && !app::checkBox(core_.view, name))
-            fail(isControl(name) ? name + " has no text to dump" : "unknown control " + scriptName);
-        names.push_back(std::move(name));
+        if (!box)
+            fail("unknown control " + scriptName);
+        if (!box->text && !box->lines && !box->checked)
+            fail(t.shown + " has no text to dump");
+        found.push_back({box, items});
     }
-    for (std::size_t i = 0; i < names.size(); ++i)
-        dumpOne(c.controls[i], names[i]);
+    for (std::size_t i = 0; i < found.size(); ++i)
+        dumpOne(c.controls[i], *found[i].control, found[i].items);
 }
 
-void ScriptRunner::dumpOne(const std::string& scriptName, const std::string& control)
+void ScriptRunner::dumpOne(const std::string& scriptName, const app::Control& box, bool items)
 {
-    if (auto mapName = mapControl(scriptName)) {
-        const auto* lines = app::mapfmLinesBox(mapWindow().view, *mapName);
-        for (std::size_t i = 0; i < lines->size(); ++i)
-            ports_.event(scriptName + "[" + std::to_string(i) + "] = " + quote((*lines)[i]));
-        return;
-    }
-    if (auto viewerControl = parListControl(scriptName)) {
-        app::ParListFmView& v = viewer().view;
-        if (const std::string* text = app::parListTextBox(v, *viewerControl))
-            ports_.event(scriptName + " = " + quote(*text));
-        else if (const auto* lines = app::parListLinesBox(v, *viewerControl))
-            for (std::size_t i = 0; i < lines->size(); ++i)
-                ports_.event(scriptName + "[" + std::to_string(i) + "] = " + quote((*lines)[i]));
-        else if (const bool* on = app::parListCheckBox(v, *viewerControl))
-            ports_.event(scriptName + (*on ? " = on" : " = off"));
-        return;
-    }
-    if (const std::string* text = app::textBox(core_.view, control)) {
-        ports_.event(scriptName + " = " + quote(*text));
-    } else if (const std::vector<std::string>* lines = app::linesBox(core_.view, control)) {
-        for (std::size_t i = 0; i < lines->size(); ++i)
-            ports_.event(scriptName + "[" + std::to_string(i) + "] = " + quote((*lines)[i]));
-    } else if (const bool* on = app::checkBox(core_.view, control)) {
-        ports_.event(scriptName + (*on ? " = on" : " = off"));
+    if (box.text && !items) {
+        ports_.event(scriptName + " = " + quote(*box.text));
+    } else if (box.lines) {
+        for (std::size_t i = 0; i < box.lines->size(); ++i)
+            ports_.event(scriptName + "[" + std::to_string(i) + "] = " + quote((*box.lines)[i]));
+    } else if (box.checked) {
+        ports_.event(scriptName + (*box.checked ? " = on" : " = off"));
     }
 }
 
 void ScriptRunner::operator()(const ShowState&)
 {
-    ports_.event("state record " + std::to_string(core_.currentRecord()) + " of "
-                 + std::to_string(core_.recordCount()));
+    const app::Parishfm& main = program_.mainWindow();
+    ports_.event("state record " + std::to_string(main.currentRecord()) + " of " + std::to_string(main.recordCount()));
 }
 
 void ScriptRunner::operator()(const Close&)
 {
-    requireReachable("Parishfm");
-    // The window closes when FormCloseQuery agrees; the core then reports ended().
-    core_.run([&] { core_.FormCloseQuery(); });
+    app::Parishfm& main = program_.mainWindow();
+    requireReachable(main);
+    // The window closes when its close query agrees; the program then reports ended().
+    dispatch([&] { main.closeQuery(); });
 }
 
 // ------------------------------------------------------------ session
@@ -324,12 +275,11 @@ int runSession(std::string_view script, const std::filesystem::path& workingDire
     }
 
     ScriptPorts ports(out);
-    app::Parishfm core(ports.ports(), workingDirectory);
-    core.setMapHost(app::mapHostSetting());
-    ScriptRunner runner(core, ports);
+    app::Program program(ports.ports(), workingDirectory, app::mapHostSetting());
+    ScriptRunner runner(program, ports);
     try {
         runner.start();
-        if (!core.ended())
+        if (!program.ended())
             runner.run(commands);
     } catch (const ScriptError& e) {
         err << where(e.line) << ": " << e.message << '\n';

@@ -1,12 +1,16 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Runs a script's commands on the main window's core, as a person at the
-// window would: typing, clicking, pressing keys, answering boxes, looking.
-#include "app/parishfm.h"
+// Runs a script's commands on the program's windows, as a person at them
+// would: typing, clicking, pressing keys, answering boxes, looking. Every
+// verb works on any window through its control list, so a new window needs
+// nothing here.
+#include "app/program.h"
 #include "driver/script.h"
 #include "driver/script_ports.h"
 
 #include <filesystem>
 #include <ostream>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -22,9 +26,9 @@ enum ExitStatus : int {
 
 class ScriptRunner {
 public:
-    ScriptRunner(app::Parishfm& core, ScriptPorts& ports);
+    ScriptRunner(app::Program& program, ScriptPorts& ports);
 
-    // Starts the program: the main window's FormCreate. Prints "end" when the
+    // Starts the program: the main window's start. Prints "end" when the
     // program ends there (no data file).
     void start();
     // Runs the commands in order, up to the last or until the program ends.
@@ -45,19 +49,23 @@ public:
     void operator()(const Close& c);
 
 private:
-    // True for any control of the main window a person can reach.
-    bool isControl(const std::string& name);
-    void dumpOne(const std::string& scriptName, const std::string& control);
-    app::ParListFm& viewer() { return core_.parListFm(); }
-    app::Mapfm& mapWindow() { return core_.mapFm(); }
-    // While the map sheet window is on screen it is modal: a name of
-    // another window cannot be reached.
-    void requireReachable(const std::string& scriptName);
-    // The map sheet window's part of the commands; false for a name of another window.
-    bool clickOnMap(const std::string& scriptName);
-    bool refuseOnMap(const std::string& scriptName, std::string_view what);
+    // A script's name for a control: "Memo1" or "Parishfm.Memo1" on the main
+    // window, "ParListFm.Scale" on another.
+    struct Target {
+        app::Window* window;
+        std::string control; // without the window's name
+        std::string shown; // as messages name it: the control alone on the main window
+    };
+    Target target(std::string_view scriptName);
+    app::Window& form(std::string_view formName);
+    // While a modal window is on screen, no other window can be reached.
+    void requireReachable(const app::Window& window);
+    // The control, or a script error naming what was asked for.
+    const app::Control& control(const Target& t, std::string_view scriptName);
+    void dispatch(const std::function<void()>& command);
+    void dumpOne(const std::string& scriptName, const app::Control& control, bool items);
 
-    app::Parishfm& core_;
+    app::Program& program_;
     ScriptPorts& ports_;
     int line_ = 0;
 };

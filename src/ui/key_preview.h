@@ -1,7 +1,7 @@
 #pragma once
 // Key preview: the navigation keys pressed anywhere in a window reach the
 // window's handler before the focused control, which still gets them after.
-#include "app/parishfm.h"
+#include "app/window.h"
 
 #include <QObject>
 #include <QPointer>

@@ -97,19 +97,6 @@ void QtPlatform::quit()
         qApp, [] { QCoreApplication::quit(); }, Qt::QueuedConnection);
 }
 
-namespace {
-
-QWidget* topLevelForm(std::string_view form)
-{
-    const QString name = QString::fromUtf8(form.data(), static_cast<qsizetype>(form.size()));
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        if (widget->objectName() == name)
-            return widget;
-    return nullptr;
-}
-
-} // namespace
-
 bool QtDialogs::printDialog()
 {
     if (!printer_)
@@ -119,25 +106,10 @@ bool QtDialogs::printDialog()
     return dialog.exec() == QDialog::Accepted;
 }
 
-void QtPlatform::showForm(std::string_view form)
-{
-    if (QWidget* window = topLevelForm(form)) {
-        window->show();
-        window->raise();
-        window->activateWindow();
-    }
-}
-
 bool QtPlatform::openUrl(const std::string& address)
 {
     const QUrl url(toQt(address), QUrl::StrictMode);
     return url.isValid() && QDesktopServices::openUrl(url);
-}
-
-void QtPlatform::hideForm(std::string_view form)
-{
-    if (QWidget* window = topLevelForm(form))
-        window->hide();
 }
 
 } // namespace ui

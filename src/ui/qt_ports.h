@@ -33,22 +33,17 @@ private:
     QPrinter* printer_ = nullptr;
 };
 
-// Beep and hourglass. Repainting a box mid-command is the main window's own
-// business (it knows its widgets), so repaint does nothing here.
+// Beep and hourglass.
 class QtFeedback : public app::Feedback {
 public:
     void beep() override;
     void setBusy(bool busy) override;
-    void repaint(std::string_view) override {}
 };
 
 class QtPlatform : public app::Platform {
 public:
     // Queued, so that it also ends a loop that has not started yet.
     void quit() override;
-    // The program's top-level window of that object name.
-    void showForm(std::string_view form) override;
-    void hideForm(std::string_view form) override;
     reports::PrinterDevice& printer() override { return device_; }
     // QDesktopServices::openUrl: the desktop's URL opener, never a shell.
     bool openUrl(const std::string& address) override;

@@ -75,7 +75,7 @@ TEST(Session, NamesThatCannotBeUsedStopTheScriptWithTheirLine)
             {"pick TarPar \"Ash\\xF4\"", "", "line 1: TarPar has no item \"Ash\xC3\xB4\"\n", 2},
             {"pick Radius 0", "", "line 1: Radius has no items to pick\n", 2},
             {"pick Combo1 0", "", "line 1: unknown control Combo1\n", 2},
-            {"key ParListFm Home", "", "line 1: the window ParListFm is not available\n", 2},
+            {"key PlotFm Home", "", "line 1: the window PlotFm is not available\n", 2},
             {"key Nowhere Home", "", "line 1: unknown window Nowhere\n", 2},
             {"exit Memo4", "", "line 1: unknown control Memo4\n", 2},
         });
@@ -126,32 +126,17 @@ TEST(Session, MissingDataFileEndsTheProgramBeforeTheScript)
     EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
 }
 
-TEST(ScriptRunner, PicksASearchHistoryItemByIndexOrText)
+TEST(Session, PicksASearchHistoryItemByIndexOrTextAndSelectsIt)
 {
     TempDir dir;
     writeTwentyRecords(dir);
-    std::ostringstream out;
-    driver::ScriptPorts ports(out);
-    app::Parishfm core(ports.ports(), dir.path());
-    driver::ScriptRunner runner(core, ports);
-    runner.start();
-    core.view.TarParItems = {"ash", "Ash", "250"};
-
-    runner.run(driver::readScript("set TarPar \"typed\"\npick TarPar 2\ndump TarPar\n"));
-    EXPECT_EQ(core.view.TarParItemIndex, 2);
-    runner.run(driver::readScript("pick TarPar \"Ash\"\ndump TarPar TarPar.Items\n"));
-    EXPECT_EQ(core.view.TarParItemIndex, 1);
-    EXPECT_EQ(out.str(), "TarPar = \"250\"\n"
-                         "TarPar = \"Ash\"\n"
-                         "TarPar.Items[0] = \"ash\"\n"
-                         "TarPar.Items[1] = \"Ash\"\n"
-                         "TarPar.Items[2] = \"250\"\n");
-
-    // A failed pick leaves the box as it was.
-    EXPECT_THROW(runner.run(driver::readScript("\npick TarPar 3\n")), driver::ScriptError);
-    EXPECT_EQ(runner.currentLine(), 2);
-    EXPECT_EQ(core.view.TarPar, "Ash");
-    EXPECT_EQ(core.view.TarParItemIndex, 1);
+    testsupport::writeBytes(dir / "HistList.txt", "ash\r\n250\r\nAsh\r\n");
+    // Clearing the current item shows which item the pick selected; a failed
+    // pick leaves the box and its selection as they were.
+    runCases(dir, {{"set TarPar \"typed\"\npick TarPar 1\ndump TarPar\npick TarPar \"Ash\"\npick TarPar 3\n",
+                    "TarPar = \"ash\"\n", "line 5: TarPar has no item 3 (it has 3)\n", 2},
+                   {"pick TarPar \"Ash\"\nset TarPar \"typed\"\nclick ClearCurrentItem1\ndump TarPar TarPar.Items\n",
+                    "TarPar = \"typed\"\nTarPar.Items[0] = \"250\"\nTarPar.Items[1] = \"ash\"\n", "", 0}});
 }
 
 } // namespace

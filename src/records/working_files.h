@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The names of the files in the working directory, as the program creates
+// them. Existing files are found whatever their letter case (text::findFile).
+#include <string_view>
+
+namespace files {
+
+inline constexpr std::string_view kParishes = "Parishes.Dat";
+inline constexpr std::string_view kHistory = "HistList.txt";
+inline constexpr std::string_view kReport = "ParList.txt";
+inline constexpr std::string_view kReportCsv = "ParList.csv";
+inline constexpr std::string_view kPlotPoints = "PlotList.txt";
+inline constexpr std::string_view kMapList = "MapList.Dat";
+inline constexpr std::string_view kMapListText = "Maplist.txt";
+inline constexpr std::string_view kCounties = "County.txt";
+inline constexpr std::string_view kGbCoast = "UKCoast.Txt";
+inline constexpr std::string_view kIrlCoast = "IRLCoast.Txt";
+inline constexpr std::string_view kGbPlaces = "UKLocs.Txt";
+inline constexpr std::string_view kIrlPlaces = "IRLLocs.Txt";
+
+} // namespace files
