@@ -1,0 +1,221 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The main window's commands where files are missing, damaged, unreadable or
+// cannot be written: what the person is told and what is left on disk. The
+// commands' ordinary results are checked end to end by the driver's scripts.
+#include "app/messages.h"
+#include "session.h"
+#include "support/permissions.h"
+#include "text/text_file.h"
+
+#include <filesystem>
+
+namespace {
+
+using apptest::Kind;
+using apptest::Lines;
+using apptest::Session;
+using testsupport::Shown;
+namespace fs = std::filesystem;
+
+std::vector<records::ParishRecord> parishes()
+{
+    using testsupport::parish;
+    return {testsupport::versionRecord(), parish("Ashby", "A", "LEI", "ENG", "SK3516", 435, 316),
+            parish("Ashwell", "A", "RUT", "ENG", "SK8613", 486, 313),
+            parish("Bastow", "P", "KEN", "ENG", "TQ5050", 550, 150)};
+}
+
+Shown error(std::string_view text)
+{
+    return {Kind::Error, std::string(text)};
+}
+
+TEST(Start, FindsTheDataFileWhateverItsCaseAndTellsOfAReadOnlyOrDamagedOne)
+{
+    Session cased;
+    testsupport::writeDataFile(cased.dir / "PARISHES.DAT", parishes());
+    cased.start();
+    EXPECT_EQ(cased.person.take(), std::vector<Shown>{});
+    EXPECT_EQ(cased.program->mainWindow().recordCount(), 4);
+
+    Session readOnly(parishes());
+    fs::permissions(readOnly.dir.path(), fs::perms::all, fs::perm_options::replace);
+    fs::permissions(readOnly.dir / "Parishes.Dat",
+                    fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read, fs::perm_options::replace);
+    const std::string before = readOnly.file("Parishes.Dat");
+    EXPECT_TRUE(testsupport::withPermissionsEnforced([&] {
+        readOnly.start();
+        EXPECT_EQ(readOnly.person.take(),
+                  (std::vector<Shown>{{Kind::Message, std::string(app::msg::kReadOnlyDataFile)}}));
+        readOnly.click("FindNext");
+        EXPECT_EQ(readOnly.program->mainWindow().currentRecord(), 1);
+    }));
+    EXPECT_EQ(readOnly.file("Parishes.Dat"), before);
+}
+
+TEST(Start, ADamagedFileIsBrowsedAndOnlyTheMoveToItsPartialRecordFails)
+{
+    std::vector<records::ParishRecord> records = testsupport::numberedParishes(12);
+    Session s(records);
+    testsupport::writeBytes(s.dir / "Parishes.Dat", s.file("Parishes.Dat") + "partial");
+    app::Parishfm& main = s.start();
+    EXPECT_EQ(s.person.take(), (std::vector<Shown>{{Kind::Message, std::string(app::msg::kDamagedDataFile)}}));
+    EXPECT_EQ(main.recordCount(), 13); // the partial record counts
+    s.program->dispatcher().dispatch([&] { main.keyDown(app::Key::End); });
+    EXPECT_EQ(s.person.take(), (std::vector<Shown>{error("Read beyond end of file.")}));
+    s.program->dispatcher().dispatch([&] { main.keyDown(app::Key::Home); });
+    EXPECT_EQ(main.currentRecord(), 0);
+    EXPECT_EQ(s.person.take(), (std::vector<Shown>{{Kind::Beep, ""}}));
+}
+
+TEST(History, LoadedSortedAndSavedAtEveryCloseAttemptUnderItsOwnSpelling)
+{
+    Session s(parishes());
+    testsupport::writeBytes(s.dir / "histlist.TXT", "zed\nash\n250");
+    s.start();
+    EXPECT_EQ(s.lines("TarPar"), (Lines{"250", "ash", "zed"}));
+    s.set("TarPar", "Bastow");
+    s.click("FindFirst"); // leaving the search box adds its text
+    s.person.answer({"Cancel"});
+    EXPECT_FALSE(s.program->mainWindow().closeQuery());
+    EXPECT_EQ(s.file("histlist.TXT"), "250\r\nash\r\nBastow\r\nzed\r\n");
+    EXPECT_FALSE(fs::exists(s.dir / "HistList.txt"));
+    s.person.answer({"Yes", "OK"});
+    s.click("ClearAll1");
+    EXPECT_TRUE(s.program->mainWindow().closeQuery());
+    EXPECT_EQ(s.file("histlist.TXT"), "");
+    EXPECT_TRUE(s.program->ended());
+}
+
+TEST(History, AFailedSaveIsReportedAndTheProgramStillCloses)
+{
+    Session s(parishes());
+    s.start();
+    s.person.take();
+    fs::create_directory(s.dir / "HistList.txt");
+    s.person.answer({"OK"});
+    EXPECT_TRUE(s.program->mainWindow().closeQuery());
+    std::vector<Shown> shown = s.person.take();
+    ASSERT_EQ(shown.size(), 3u);
+    EXPECT_EQ(shown[0].kind, Kind::Error);
+    EXPECT_EQ(shown[1], (Shown{Kind::Confirm, "Terminate Application?"}));
+    EXPECT_EQ(shown[2].kind, Kind::Quit);
+}
+
+TEST(History, NeverWrittenWhenTheDataFileCouldNotBeOpened)
+{
+    Session s(parishes());
+    fs::permissions(s.dir.path(), fs::perms::all, fs::perm_options::replace);
+    testsupport::writeBytes(s.dir / "HistList.txt", "keep\r\n");
+    fs::permissions(s.dir / "HistList.txt", fs::perms::all, fs::perm_options::replace);
+    fs::permissions(s.dir / "Parishes.Dat", fs::perms::none, fs::perm_options::replace);
+    EXPECT_TRUE(testsupport::withPermissionsEnforced([&] {
+        s.start();
+        EXPECT_EQ(s.person.take(), (std::vector<Shown>{error("File access denied.")}));
+        s.person.answer({"OK"});
+        EXPECT_TRUE(s.program->mainWindow().closeQuery());
+    }));
+    EXPECT_EQ(s.file("HistList.txt"), "keep\r\n");
+}
+
+TEST(RadiusSearch, AReadFailureIsReportedOnceAndLeavesTheOldFilesAndTheCursor)
+{
+    Session s(parishes());
+    testsupport::writeBytes(s.dir / "Parishes.Dat", s.file("Parishes.Dat") + "partial");
+    testsupport::writeBytes(s.dir / "ParList.txt", "old report");
+    app::Parishfm& main = s.start();
+    s.goTo(1);
+    s.click("Select1stParish");
+    s.set("Radius", "10");
+    s.person.take();
+    s.click("ParishGroup");
+    EXPECT_EQ(s.person.take(), (std::vector<Shown>{error("Read beyond end of file.")}));
+    EXPECT_EQ(main.currentRecord(), 1);
+    EXPECT_EQ(s.file("ParList.txt"), "old report");
+    EXPECT_FALSE(fs::exists(s.dir / "PlotList.txt"));
+    EXPECT_FALSE(s.window("ParListFm").visible());
+}
+
+TEST(Reports, AFailedWriteLeavesThePreviousReportWholeAndTheViewerClosed)
+{
+    Session s(parishes());
+    s.start();
+    testsupport::writeBytes(s.dir / "ParList.txt", "old report\r\n");
+    fs::create_directory(s.dir / "ParList.txt.tmp~"); // the new report cannot be written
+    s.set("TarPar", "***");
+    s.person.answer({"Yes"});
+    s.person.take();
+    s.click("SelectedCounty1");
+    std::vector<Shown> shown = s.person.take();
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[1].kind, Kind::Error);
+    EXPECT_EQ(s.file("ParList.txt"), "old report\r\n");
+    EXPECT_FALSE(s.window("ParListFm").visible());
+}
+
+TEST(ReportViewer, CsvOfAMissingOrUnknownReportAndOfTheFileNotTheEditedText)
+{
+    Session s(parishes());
+    s.start();
+    app::Window& viewer = s.window("ParListFm");
+    testsupport::writeBytes(s.dir / "ParList.csv", "kept");
+    s.click("PrintPreview2");
+    s.click("CSVOUTPUT", "ParListFm");
+    const Shown noReport{Kind::Message, std::string(app::msg::kNoReportFile)};
+    EXPECT_EQ(s.person.take(), (std::vector<Shown>{noReport, noReport, {Kind::Hide, "ParListFm"}}));
+    EXPECT_FALSE(viewer.visible());
+    EXPECT_EQ(s.file("ParList.csv"), "kept");
+
+    testsupport::writeBytes(s.dir / "ParList.txt", "short\r\n");
+    s.click("CSVOUTPUT", "ParListFm");
+    EXPECT_EQ(s.person.take(), (std::vector<Shown>{{Kind::Message, std::string(app::msg::kUnknownReport)}}));
+    EXPECT_EQ(s.file("ParList.csv"), "");
+
+    s.set("TarPar", "RUT");
+    s.person.answer({"Yes", "OK"});
+    s.click("SelectedCounty1");
+    (*viewer.control("RichEdit1")->lines)[4] = "edited on screen";
+    s.click("CSVOUTPUT", "ParListFm");
+    Lines csv = text::splitLines(s.file("ParList.csv"));
+    ASSERT_EQ(csv.size(), 4u); // the listed record and the report's three closing lines
+    EXPECT_EQ(csv[0], "\"Ashwell" + std::string(38, ' ') + "\",\"A\",\"RUT\",\"ENG\",\"SK8613\",\"486\",\" 313\",");
+    EXPECT_EQ(csv[3].substr(0, 2), "\"1");
+    // Printing takes the text as shown, edits included.
+    s.click("Print", "ParListFm");
+    EXPECT_EQ(s.person.printed().at(5), "edited on screen");
+}
+
+TEST(Maps, ADamagedMapFileIsReportedAndTheLinesSoFarStay)
+{
+    Session s(parishes());
+    const std::string whole =
+        testsupport::mapListBytes({testsupport::mapSheet("LR", "128", "400", " 300", "N", "440", " 340")});
+    testsupport::writeBytes(s.dir / "maplist.dat", whole + whole.substr(0, 20));
+    s.start();
+    s.goTo(1);
+    s.person.take();
+    s.click("OSMapData1");
+    EXPECT_EQ(s.person.take(),
+              (std::vector<Shown>{{Kind::Show, "Mapfm"},
+                                  error("MapList.Dat is damaged: its last map sheet record is incomplete.")}));
+    EXPECT_TRUE(s.window("Mapfm").visible());
+    EXPECT_EQ(s.lines("RichEdit1", "Mapfm").size(), 5u); // header, " ", the sheet's two lines, " "; no "Done"
+}
+
+TEST(Maps, ShowLocationSaysSoWhenNoBrowserCanBeAsked)
+{
+    Session s(parishes());
+    s.start();
+    s.goTo(1);
+    s.person.browserAvailable = false;
+    s.person.answer({"Yes"});
+    s.person.take();
+    s.click("ShowLocation2");
+    std::vector<Shown> shown = s.person.take();
+    ASSERT_EQ(shown.size(), 3u);
+    EXPECT_EQ(shown[1],
+              (Shown{Kind::Browse, "http://maps.example.org/streetmap.dll?grid2map?X=435500&Y=316500&arrow=Y&zoom=5"}));
+    EXPECT_EQ(shown[2], (Shown{Kind::Message, std::string(app::msg::kNoBrowser)}));
+}
+
+} // namespace

@@ -1,0 +1,45 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "fake_person.h"
+
+#include <gtest/gtest.h>
+
+namespace testsupport {
+
+void FakePerson::answer(std::initializer_list<std::string_view> replies)
+{
+    for (std::string_view r : replies)
+        answers_.emplace_back(r);
+}
+
+std::vector<Shown> FakePerson::take()
+{
+    return std::exchange(shown_, {});
+}
+
+bool FakePerson::ask(Shown::Kind kind, const std::string& text, std::string_view yes)
+{
+    record(kind, text);
+    if (answers_.empty()) {
+        ADD_FAILURE() << "a box appeared with no answer queued: " << text;
+        return false;
+    }
+    std::string reply = std::move(answers_.front());
+    answers_.pop_front();
+    return reply == yes;
+}
+
+std::optional<std::string> FakePerson::inputBox(const std::string&, const std::string& prompt, const std::string&)
+{
+    record(Shown::Kind::Input, prompt);
+    if (answers_.empty()) {
+        ADD_FAILURE() << "an input box appeared with no answer queued: " << prompt;
+        return std::nullopt;
+    }
+    std::string reply = std::move(answers_.front());
+    answers_.pop_front();
+    if (reply.empty())
+        return std::nullopt;
+    return reply;
+}
+
+} // namespace testsupport
