@@ -32,62 +32,50 @@ struct RecordingPrinter : PrinterDevice {
 
 using Log = std::vector<std::string>;
 
-Log print(RecordingPrinter& p, const std::vector<std::string>& lines)
-{
-    reports::printLines(p, "Job", "Courier New", 10, lines);
-    return p.log;
-}
-
 } // namespace
 
-TEST(TextPrinter, PrintsLinesDownFromTheTopLeftCorner)
+TEST(TextPrinter, PageLayout)
 {
-    RecordingPrinter p(1000, 1000);
-    EXPECT_EQ(print(p, {"one", "two"}), (Log{"begin Job", "font Courier New 10", "0,0 one", "0,22 two", "end"}));
-}
-
-TEST(TextPrinter, WrapsWhatDoesNotFitTheWidthAtTheLeftEdge)
-{
-    RecordingPrinter p(40, 1000); // four characters a line
-    EXPECT_EQ(print(p, {"abcdefghij", "kl"}),
-              (Log{"begin Job", "font Courier New 10", "0,0 abcd", "0,22 efgh", "0,44 ij", "0,66 kl", "end"}));
-}
-
-TEST(TextPrinter, NewPageWhenLessThanTwoAdvancesRemain)
-{
-    // Advances of 22: after lines at 0, 22, 44 the position is 66; 110 - 66 = 44 is
-    // not less than 44, so a fourth line fits; after it 110 - 88 = 22 < 44.
-    RecordingPrinter p(1000, 110);
-    EXPECT_EQ(print(p, {"1", "2", "3", "4", "5", "6"}), (Log{"begin Job", "font Courier New 10", "0,0 1", "0,22 2",
-                                                             "0,44 3", "0,66 4", "page", "0,0 5", "0,22 6", "end"}));
-}
-
-TEST(TextPrinter, NoEmptyPageAfterAFullLastPage)
-{
-    RecordingPrinter p(1000, 110);
-    Log log = print(p, {"1", "2", "3", "4"});
-    EXPECT_EQ(std::count(log.begin(), log.end(), "page"), 0);
-    EXPECT_EQ(log.back(), "end");
-}
-
-TEST(TextPrinter, EmptyLinesAdvanceByTheCharacterHeightAndBreakOnlyPastTheBottom)
-{
-    RecordingPrinter p(1000, 40);
-    // 0 -> 18 -> 36 (not past 40) -> 54 (past): the fourth line starts a page.
-    EXPECT_EQ(print(p, {"", "", "", "x"}),
-              (Log{"begin Job", "font Courier New 10", "0,0 ", "0,18 ", "0,36 ", "page", "0,0 x", "end"}));
-}
-
-TEST(TextPrinter, WrappedPiecesBreakPagesToo)
-{
-    RecordingPrinter p(20, 66); // two characters a line; breaks after each second piece
-    EXPECT_EQ(print(p, {"abcdef"}),
-              (Log{"begin Job", "font Courier New 10", "0,0 ab", "0,22 cd", "page", "0,0 ef", "end"}));
-}
-
-TEST(TextPrinter, ANarrowPageStillPrintsOneCharacterALine)
-{
-    RecordingPrinter p(5, 10000);
-    Log log = print(p, {"abc"});
-    EXPECT_EQ(Log(log.begin() + 2, log.end()), (Log{"0,0 a", "0,22 b", "0,44 c", "end"}));
+    // Lines advance by the text height and 2 (22); empty lines by the character height (18).
+    struct Case {
+        const char* what;
+        int width, height;
+        std::vector<std::string> lines;
+        Log printed; // after "begin Job" and the font
+    };
+    const Case cases[] = {
+        {"down from the top left corner", 1000, 1000, {"one", "two"}, {"0,0 one", "0,22 two", "end"}},
+        {"what does not fit the width wraps at the left edge",
+         40,
+         1000,
+         {"abcdefghij", "kl"},
+         {"0,0 abcd", "0,22 efgh", "0,44 ij", "0,66 kl", "end"}},
+        // After lines at 0, 22, 44 the position is 66; 110 - 66 = 44 is not less than two advances,
+        // so a fourth line fits; after it 110 - 88 = 22 < 44.
+        {"a new page when less than two advances remain",
+         1000,
+         110,
+         {"1", "2", "3", "4", "5", "6"},
+         {"0,0 1", "0,22 2", "0,44 3", "0,66 4", "page", "0,0 5", "0,22 6", "end"}},
+        {"no empty page after a full last page",
+         1000,
+         110,
+         {"1", "2", "3", "4"},
+         {"0,0 1", "0,22 2", "0,44 3", "0,66 4", "end"}},
+        // 0 -> 18 -> 36 (not past 40) -> 54 (past): the fourth line starts a page.
+        {"empty lines break only past the bottom",
+         1000,
+         40,
+         {"", "", "", "x"},
+         {"0,0 ", "0,18 ", "0,36 ", "page", "0,0 x", "end"}},
+        {"wrapped pieces break pages too", 20, 66, {"abcdef"}, {"0,0 ab", "0,22 cd", "page", "0,0 ef", "end"}},
+        {"a narrow page still prints one character a line", 5, 10000, {"abc"}, {"0,0 a", "0,22 b", "0,44 c", "end"}},
+    };
+    for (const auto& c : cases) {
+        RecordingPrinter p(c.width, c.height);
+        reports::printLines(p, "Job", "Courier New", 10, c.lines);
+        Log expected{"begin Job", "font Courier New 10"};
+        expected.insert(expected.end(), c.printed.begin(), c.printed.end());
+        EXPECT_EQ(p.log, expected) << c.what;
+    }
 }
