@@ -8,9 +8,9 @@
 // output; read every changed line before keeping it.
 #include "run_program.h"
 
-#include "maps/map_sheet_record.h"
 #include "support/data_files.h"
 #include "support/temp_dir.h"
+#include "text/text_file.h"
 
 #include <gtest/gtest.h>
 
@@ -119,32 +119,20 @@ void aroundAshby(const TempDir& dir)
     testsupport::writeBytes(dir / "ParList.txt", "an earlier report\r\n");
 }
 
-std::string sheetRecord(const char* series, const char* number, const char* west, const char* south, const char* inset,
-                        const char* east, const char* north)
-{
-    maps::MapSheetRecord r;
-    using maps::SheetField;
-    r.set(SheetField::SeriesCode, series);
-    r.set(SheetField::SheetNo, number);
-    r.set(SheetField::WestKm, west);
-    r.set(SheetField::SouthKm, south);
-    r.set(SheetField::InsetFlag, inset);
-    r.set(SheetField::EastKm, east);
-    r.set(SheetField::NorthKm, north);
-    return std::string(r.bytes.data(), r.bytes.size());
-}
-
 // Parishes around Ashby with a map sheet file: Ashby lies on the shared edge
 // of sheets 127 and 128 and on an inset; Oranmore on a Discovery sheet and
 // inside a Landranger rectangle that must not be listed for it.
 void aroundAshbyWithMaps(const TempDir& dir)
 {
     aroundAshby(dir);
-    testsupport::writeBytes(dir / "MapList.Dat", sheetRecord("LR", "127", "395", " 300", "N", "435", " 340")
-                                                     + sheetRecord("LR", "128", "435", " 300", "N", "475", " 340")
-                                                     + sheetRecord("LR", "900", "430", " 310", "I", "440", " 320")
-                                                     + sheetRecord("LR", "999", "100", " 200", "N", "140", " 240")
-                                                     + sheetRecord("DI", " 46", "120", " 210", "N", "160", " 240"));
+    using testsupport::mapSheet;
+    testsupport::writeBytes(dir / "MapList.Dat", testsupport::mapListBytes({
+                                                     mapSheet("LR", "127", "395", " 300", "N", "435", " 340"),
+                                                     mapSheet("LR", "128", "435", " 300", "N", "475", " 340"),
+                                                     mapSheet("LR", "900", "430", " 310", "I", "440", " 320"),
+                                                     mapSheet("LR", "999", "100", " 200", "N", "140", " 240"),
+                                                     mapSheet("DI", " 46", "120", " 210", "N", "160", " 240"),
+                                                 }));
 }
 
 // The version record and 1100 parishes close together, for the 1000-hit limit.
@@ -204,7 +192,6 @@ const GoldenCase kCases[] = {
     {"empty_list", emptyDataFile, 0, false, {"ParList.txt", "ParList.csv"}},
     {"radius_csv", aroundAshby, 0, false, {"ParList.txt", "PlotList.txt", "ParList.csv"}},
     {"radius_empty_csv", aroundAshby, 0, false, {"ParList.txt", "PlotList.txt", "ParList.csv"}},
-    {"radius_max_csv", crowdedParishes, 0, false, {"ParList.txt", "PlotList.txt", "ParList.csv"}},
     {"viewer", aroundAshby, 2, false, {"ParList.txt"}},
     {"unknown_report", notAReport, 0, false, {"ParList.csv"}},
     {"map_sheets", aroundAshbyWithMaps, 0},
@@ -291,6 +278,49 @@ TEST_P(Golden, TranscriptAndStatusMatch)
 
 INSTANTIATE_TEST_SUITE_P(Driver, Golden, testing::ValuesIn(kCases),
                          [](const testing::TestParamInfo<GoldenCase>& info) { return std::string(info.param.name); });
+
+// More than 1000 parishes qualify: the pass stops at the 1000th hit, in file
+// order, and the report, the plot points, the CSV and the printout hold them all.
+TEST(DriverProgram, ARadiusPassStopsAtTheThousandthHitAndEveryOutputHoldsIt)
+{
+    TempDir dir;
+    crowdedParishes(dir);
+    const auto run = testsupport::runProgram(STEEPLEWATCHER_SCRIPT, {}, dir.path(), kGolden / "radius_max.script");
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto transcript = text::splitLines(run.out); // LF lines split as well
+    const auto report = text::splitLines(testsupport::readBytes(dir / "ParList.txt"));
+    const auto plot = text::splitLines(testsupport::readBytes(dir / "PlotList.txt"));
+    const auto csv = text::splitLines(testsupport::readBytes(dir / "ParList.csv"));
+    ASSERT_EQ(report.size(), 9u + 1000u + 2u); // heading, hits, closing lines
+    ASSERT_EQ(plot.size(), 1u + 1000u); // the centre, then the hits
+    ASSERT_EQ(csv.size(), 1000u + 2u);
+    auto name = [](int i) {
+        std::string n = std::to_string(i);
+        return "Parish " + std::string(5 - n.size(), '0') + n;
+    };
+    for (int i = 1; i <= 1000; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(report[8 + i].substr(0, 15), "   " + name(i));
+        EXPECT_EQ(plot[i].substr(0, 12), name(i));
+        EXPECT_EQ(csv[i - 1].substr(0, 13), "\"" + name(i));
+    }
+    EXPECT_EQ(report.back(), "     Program Terminated with Maximum 1000 Matches");
+    EXPECT_EQ(csv.back().substr(0, 47), "\"  Program Terminated with Maximum 1000 Matche\"");
+
+    // The transcript: the warning, the viewer, the count, then the report printed
+    // line for line in pages of 65 lines.
+    ASSERT_GT(transcript.size(), 5u);
+    EXPECT_EQ(
+        std::vector<std::string>(transcript.begin(), transcript.begin() + 5),
+        (std::vector<std::string>{"warning \"Program Terminated with Maximum 1000 Matches\" -> OK", "show ParListFm",
+                                  "Hits = \"1000\"", "print-dialog -> OK", "print \"Steeplewatcher\""}));
+    EXPECT_EQ(std::count_if(transcript.begin(), transcript.end(),
+                            [](const std::string& l) { return l.starts_with("print-line "); }),
+              static_cast<long>(report.size()));
+    EXPECT_EQ(std::count(transcript.begin(), transcript.end(), "print-page"),
+              static_cast<long>((report.size() - 1) / 65));
+    EXPECT_EQ(transcript.back(), "print-end");
+}
 
 TEST(DriverProgram, RefusesAScriptItCannotRead)
 {
