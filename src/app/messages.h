@@ -38,6 +38,8 @@ inline constexpr std::string_view kCountyListQuestion =
 inline constexpr std::string_view kCountyNotThree = "Target County MUST be exactly 3 Characters long";
 inline constexpr std::string_view kSearchListQuestion = " Create a  Parish List matching the Search String - ";
 
+inline constexpr std::string_view kNoCountyFile = "Unable to find file \"County.txt\". ";
+
 inline constexpr std::string_view kVersionRecord = "This is the Database Version Number.";
 inline constexpr std::string_view kNoMapFile = "Cannot Find data file \"MapList.Dat\". Re-Load software";
 inline constexpr std::string_view kNotForIreland = "Sorry.  This function is not available for Ireland.";

@@ -2,6 +2,7 @@
 #pragma once
 // The program's windows' cores, made once each, sharing one dispatcher. The
 // Qt program and the headless driver both run on one of these.
+#include "app/county_codes_window.h"
 #include "app/dispatcher.h"
 #include "app/map_sheet_window.h"
 #include "app/parishfm.h"
@@ -34,6 +35,7 @@ private:
     Dispatcher dispatcher_;
     ReportViewer viewer_;
     MapSheetWindow sheets_;
+    CountyCodesWindow codes_;
     Parishfm main_;
     std::vector<Window*> windows_;
 };

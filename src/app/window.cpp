@@ -16,6 +16,13 @@ const Control* Window::control(std::string_view name) const
     return nullptr;
 }
 
+void Window::setCommand(std::string_view name, std::function<void()> onClick)
+{
+    for (Control& c : controls_)
+        if (c.name == name)
+            c.onClick = std::move(onClick);
+}
+
 bool Window::closeQuery()
 {
     hide();

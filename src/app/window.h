@@ -90,6 +90,10 @@ public:
 
     Dispatcher& dispatcher() { return dispatcher_; }
 
+    // Gives a button or menu item its command, where the program puts its
+    // windows together (a menu item that opens another window).
+    void setCommand(std::string_view control, std::function<void()> onClick);
+
 protected:
     // Comes on screen (or to the front); from hidden it runs onShow first.
     void show();

@@ -2,6 +2,7 @@
 #include "desktop.h"
 
 #include "app/forms.h"
+#include "ui/county_codes_form.h"
 #include "ui/main_window.h"
 #include "ui/map_sheet_dialog.h"
 #include "ui/qt_text.h"
@@ -23,6 +24,7 @@ const std::map<std::string_view, QtWindowMaker> kQtWindows = {
     {"Parishfm", make<MainWindow, app::Parishfm>},
     {"ParListFm", make<ReportViewerWindow, app::ReportViewer>},
     {"Mapfm", make<MapSheetDialog, app::MapSheetWindow>},
+    {"CodesFm", make<CountyCodesForm, app::CountyCodesWindow>},
 };
 
 } // namespace

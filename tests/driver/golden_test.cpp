@@ -150,6 +150,13 @@ void notAReport(const TempDir& dir)
     testsupport::writeBytes(dir / "ParList.txt", "short\r\nlines\r\n");
 }
 
+// Twenty records and a county code list with a cp1252 name.
+void withCountyCodes(const TempDir& dir)
+{
+    twentyRecords(dir);
+    testsupport::writeBytes(dir / "county.TXT", "Code  County\r\nLEI   Leicestershire\r\nYNY   Ynys M\xF4n\r\n");
+}
+
 // ------------------------------------------------------------ cases
 
 struct GoldenCase {
@@ -198,6 +205,8 @@ const GoldenCase kCases[] = {
     {"map_missing", aroundAshby, 0},
     {"map_modal", aroundAshbyWithMaps, 2},
     {"show_location", aroundAshby, 0},
+    {"county_codes", withCountyCodes, 0},
+    {"county_codes_missing", twentyRecords, 0},
 };
 
 // Every file of the folder with its bytes.
