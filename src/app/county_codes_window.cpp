@@ -2,10 +2,8 @@
 #include "county_codes_window.h"
 
 #include "app/messages.h"
-#include "app/report_viewer.h"
+#include "app/text_lines.h"
 #include "records/working_files.h"
-#include "text/file_lookup.h"
-#include "text/text_file.h"
 
 namespace app {
 
@@ -29,24 +27,14 @@ CountyCodesWindow::CountyCodesWindow(Ports ports, Dispatcher& dispatcher, std::f
 
 void CountyCodesWindow::onShow()
 {
-    auto path = text::findFile(workingDirectory_, files::kCounties);
-    if (!path) {
-        // The list shown before stays.
+    // Without the file the list shown before stays.
+    if (!loadLines(workingDirectory_, files::kCounties, lines_))
         ports_.dialogs.message(std::string(msg::kNoCountyFile));
-        return;
-    }
-    std::vector<std::string> lines = text::splitLines(text::readFile(*path));
-    if (lines.empty())
-        lines.emplace_back(); // a view always holds at least one line
-    lines_ = std::move(lines);
 }
 
 void CountyCodesWindow::print()
 {
-    if (!ports_.dialogs.printDialog())
-        return;
-    reports::printLines(ports_.platform.printer(), std::string(msg::kApplicationTitle), std::string(kReportFont),
-                        kReportPointSize, lines_);
+    printAfterDialog(ports_, lines_);
 }
 
 } // namespace app

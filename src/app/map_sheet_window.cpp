@@ -2,6 +2,7 @@
 #include "map_sheet_window.h"
 
 #include "app/messages.h"
+#include "app/text_lines.h"
 #include "records/working_files.h"
 #include "text/file_lookup.h"
 #include "text/text_file.h"
@@ -71,7 +72,7 @@ void MapSheetWindow::onShow()
 
 void MapSheetWindow::print()
 {
-    reports::printLines(ports_.platform.printer(), std::string(kPrintTitle), std::string(kMapFont), kMapPointSize,
+    reports::printLines(ports_.platform.printer(), std::string(kPrintTitle), std::string(kTextFont), kTextPointSize,
                         view_.RichEdit1);
 }
 

@@ -17,9 +17,6 @@ struct MapSheetView {
     std::vector<std::string> RichEdit1 = std::vector<std::string>(1); // one empty line at creation
 };
 
-inline constexpr std::string_view kMapFont = "Courier New";
-inline constexpr int kMapPointSize = 10;
-
 class MapSheetWindow : public Window {
 public:
     MapSheetWindow(Ports ports, Dispatcher& dispatcher, std::filesystem::path workingDirectory);

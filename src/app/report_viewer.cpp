@@ -2,6 +2,7 @@
 #include "report_viewer.h"
 
 #include "app/messages.h"
+#include "app/text_lines.h"
 #include "records/working_files.h"
 #include "reports/csv_convert.h"
 #include "text/file_lookup.h"
@@ -49,25 +50,17 @@ ReportViewer::ReportViewer(Ports ports, Dispatcher& dispatcher, std::filesystem:
 
 void ReportViewer::onShow()
 {
-    auto path = text::findFile(workingDirectory_, files::kReport);
-    if (!path) {
+    if (!loadLines(workingDirectory_, files::kReport, view_.RichEdit1)) {
         ports_.dialogs.message(std::string(msg::kNoReportFile));
         return;
     }
-    std::vector<std::string> lines = text::splitLines(text::readFile(*path));
-    if (lines.empty())
-        lines.emplace_back(); // a view always holds at least one line
-    view_.RichEdit1 = std::move(lines);
     moveFocus("RichEdit1");
 }
 
 void ReportViewer::print()
 {
-    if (!ports_.dialogs.printDialog())
-        return;
     // The text as shown, edits included.
-    reports::printLines(ports_.platform.printer(), std::string(msg::kApplicationTitle), std::string(kReportFont),
-                        kReportPointSize, view_.RichEdit1);
+    printAfterDialog(ports_, view_.RichEdit1);
 }
 
 void ReportViewer::writeCsv()

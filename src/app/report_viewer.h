@@ -18,10 +18,6 @@ struct ReportViewerView {
     bool CheckBox1 = false;
 };
 
-// The font the report is shown and printed in.
-inline constexpr std::string_view kReportFont = "Courier New";
-inline constexpr int kReportPointSize = 10;
-
 class ReportViewer : public Window {
 public:
     ReportViewer(Ports ports, Dispatcher& dispatcher, std::filesystem::path workingDirectory);

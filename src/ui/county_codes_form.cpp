@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "county_codes_form.h"
 
-#include "app/report_viewer.h"
-#include "ui/qt_text.h"
+#include "ui/looks.h"
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -19,23 +18,14 @@ CountyCodesForm::CountyCodesForm(app::CountyCodesWindow& core, Desktop& desktop)
     QWidget* panel = widget("Panel1");
     panel->setFixedHeight(49);
     auto* row = new QHBoxLayout(panel);
-    QFont titleFont("Times New Roman");
-    titleFont.setPixelSize(24);
-    titleFont.setBold(true);
-    titleFont.setItalic(true);
-    widget("Label1")->setFont(titleFont);
-    widget("Label1")->setStyleSheet("color: maroon");
+    showAsTitle(*widget("Label1"), 24);
     row->addWidget(widget("Label1"), 1);
     row->addWidget(widget("PrintBtn"));
     widgetAs<QPushButton>("BitBtn1")->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
     row->addWidget(widget("BitBtn1"));
 
     auto* list = widgetAs<QPlainTextEdit>("RichEdit1");
-    QFont fixed(toQt(app::kReportFont));
-    fixed.setStyleHint(QFont::TypeWriter);
-    fixed.setPointSize(app::kReportPointSize);
-    list->setFont(fixed);
-    list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    showAsTextFile(*list, 13);
 
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "map_sheet_dialog.h"
 
-#include "ui/qt_text.h"
+#include "ui/looks.h"
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -48,14 +48,8 @@ MapSheetDialog::MapSheetDialog(app::MapSheetWindow& core, Desktop& desktop) : Fo
     panel->setPalette(plain);
     auto* row = new QHBoxLayout(panel);
     auto* titles = new QVBoxLayout;
-    QWidget* title = widget("Label1");
-    QFont titleFont("Times New Roman");
-    titleFont.setPixelSize(24);
-    titleFont.setBold(true);
-    titleFont.setItalic(true);
-    title->setFont(titleFont);
-    title->setStyleSheet("color: maroon");
-    titles->addWidget(title);
+    showAsTitle(*widget("Label1"), 24);
+    titles->addWidget(widget("Label1"));
     QWidget* marks = widget("Label7");
     marks->setStyleSheet("color: grey");
     static_cast<QLabel*>(marks)->setWordWrap(true); // the panel is narrower than the line
@@ -82,11 +76,7 @@ MapSheetDialog::MapSheetDialog(app::MapSheetWindow& core, Desktop& desktop) : Fo
         column->addWidget(widget(n.name));
     }
     auto* sheets = widgetAs<QPlainTextEdit>("RichEdit1");
-    QFont fixed(toQt(app::kMapFont));
-    fixed.setStyleHint(QFont::TypeWriter);
-    fixed.setPixelSize(12);
-    sheets->setFont(fixed);
-    sheets->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    showAsTextFile(*sheets, 12);
     column->addWidget(sheets, 1);
     note(widget("Label4"), "yellow", false);
     column->addWidget(widget("Label4"));

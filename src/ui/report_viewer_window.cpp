@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "report_viewer_window.h"
 
-#include "ui/qt_text.h"
+#include "ui/looks.h"
 
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
@@ -22,13 +22,7 @@ ReportViewerWindow::ReportViewerWindow(app::ReportViewer& core, Desktop& desktop
     QWidget* panel = widget("Panel1");
     panel->setFixedHeight(kPanelHeight);
     auto* row = new QHBoxLayout(panel);
-    QWidget* title = widget("Label1");
-    QFont titleFont("Times New Roman");
-    titleFont.setPixelSize(27);
-    titleFont.setBold(true);
-    titleFont.setItalic(true);
-    title->setFont(titleFont);
-    title->setStyleSheet("color: maroon");
+    showAsTitle(*widget("Label1"), 27);
     for (const char* name : {"Label1", "Print", "CSVOUTPUT", "ShowPlot", "Label2"})
         row->addWidget(widget(name));
     auto* scaleGroup = new QVBoxLayout;
@@ -41,11 +35,7 @@ ReportViewerWindow::ReportViewerWindow(app::ReportViewer& core, Desktop& desktop
     row->addStretch();
 
     auto* report = widgetAs<QPlainTextEdit>("RichEdit1");
-    QFont fixed(toQt(app::kReportFont));
-    fixed.setStyleHint(QFont::TypeWriter);
-    fixed.setPixelSize(13);
-    report->setFont(fixed);
-    report->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    showAsTextFile(*report, 13);
 
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
