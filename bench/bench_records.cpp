@@ -27,7 +27,7 @@ bench::GeneratedDataFile* generated = nullptr;
 void BareRead(benchmark::State& state)
 {
     std::vector<char> buffer;
-    for (auto _ : state) {
+    for ([[maybe_unused]] auto _ : state) {
         int fd = ::open(generated->path().c_str(), O_RDONLY | O_CLOEXEC);
         struct stat st {};
         ::fstat(fd, &st);
@@ -43,7 +43,7 @@ void BareRead(benchmark::State& state)
 void SequentialRead(benchmark::State& state)
 {
     records::ParishRecord record;
-    for (auto _ : state) {
+    for ([[maybe_unused]] auto _ : state) {
         records::DataFile file;
         file.open(generated->path());
         for (std::int64_t i = 0; !file.atEnd(i); ++i)
@@ -56,7 +56,7 @@ void CountRecords(benchmark::State& state)
 {
     records::DataFile file;
     file.open(generated->path());
-    for (auto _ : state) {
+    for ([[maybe_unused]] auto _ : state) {
         std::int32_t count = records::countRecords(file);
         if (count != kRecords)
             state.SkipWithError("wrong count");
@@ -79,7 +79,7 @@ void DisplayRefresh(benchmark::State& state)
     app::Parishfm& core = started.core;
     while (core.currentRecord() < kRecords / 2)
         core.PageForward();
-    for (auto _ : state) {
+    for ([[maybe_unused]] auto _ : state) {
         core.ShowCurrentRecord();
         core.ShowRecordsAfter();
         core.ShowRecordsBefore();
@@ -89,7 +89,7 @@ void DisplayRefresh(benchmark::State& state)
 void GoLast(benchmark::State& state)
 {
     StartedCore started;
-    for (auto _ : state)
+    for ([[maybe_unused]] auto _ : state)
         started.core.GoLast();
     if (started.core.currentRecord() != kRecords - 1)
         state.SkipWithError("GoLast missed the last record");
@@ -101,7 +101,7 @@ void FindFirstNoMatch(benchmark::State& state)
 {
     StartedCore started;
     app::Parishfm& core = started.core;
-    for (auto _ : state) {
+    for ([[maybe_unused]] auto _ : state) {
         core.view.TarPar = "Nowhere At All";
         core.FindFirstClick();
     }
@@ -119,7 +119,7 @@ void RadiusSearch(benchmark::State& state)
     core.view.Parish1East = "   350";
     core.view.Parish1North = "   450";
     core.view.Radius = "10";
-    for (auto _ : state)
+    for ([[maybe_unused]] auto _ : state)
         core.ListParishesWithinRadius();
     if (core.view.Progress != "Done" || core.view.Hits == "0")
         state.SkipWithError("the pass found nothing");
@@ -132,7 +132,7 @@ void CountyList(benchmark::State& state)
 {
     StartedCore started;
     app::Parishfm& core = started.core;
-    for (auto _ : state) {
+    for ([[maybe_unused]] auto _ : state) {
         core.view.TarPar = "lin";
         started.person.answers().push_back({driver::Answer::Kind::Yes, {}});
         core.SelectedCounty1Click();
@@ -148,7 +148,7 @@ void SearchStringList(benchmark::State& state)
 {
     StartedCore started;
     app::Parishfm& core = started.core;
-    for (auto _ : state) {
+    for ([[maybe_unused]] auto _ : state) {
         core.view.TarPar = "ton";
         started.person.answers().push_back({driver::Answer::Kind::Yes, {}});
         core.ParishesmatchingSearchString1Click();
@@ -177,7 +177,7 @@ std::filesystem::path radiusReportFolder()
 void ReportRead(benchmark::State& state)
 {
     std::filesystem::path folder = radiusReportFolder();
-    for (auto _ : state)
+    for ([[maybe_unused]] auto _ : state)
         benchmark::DoNotOptimize(text::readFile(folder / "ParList.txt"));
 }
 
@@ -188,7 +188,7 @@ void CsvOfRadiusReport(benchmark::State& state)
     std::ostream nowhere{nullptr};
     driver::ScriptPorts person{nowhere};
     app::ParListFm viewer(person.ports(), folder);
-    for (auto _ : state)
+    for ([[maybe_unused]] auto _ : state)
         viewer.CSVOUTPUTClick();
     if (text::splitLines(text::readFile(folder / "ParList.csv")).size() != 1000)
         state.SkipWithError("wrong number of CSV lines");
