@@ -27,7 +27,7 @@ bench::GeneratedDataFile* generated = nullptr;
 void BareRead(benchmark::State& state)
 {
     std::vector<char> buffer;
-    for (auto _ : state) {
+    for ([[maybe_unused]] auto _ : state) {
         int fd = ::open(generated->path().c_str(), O_RDONLY | O_CLOEXEC);
         struct stat st {};
         ::fstat(fd, &st);
@@ -43,7 +43,7 @@ void BareRead(benchmark::State& state)
 void SequentialRead(benchmark::State& state)
 {
     records::ParishRecord record;
-    for (auto _ : state) {
+    for ([[maybe_unused]] auto _ : state) {
         records::DataFile file;
         file.open(generated->path());
         for (std::int64_t i = 0; !file.atEnd(i); ++i)
@@ -56,7 +56,7 @@ void CountRecords(benchmark::State& state)
 {
     records::DataFile file;
     file.open(generated->path());
-    for (auto _ : state) {
+    for ([[maybe_unused]] auto _ : state) {
         std::int32_t count = records::countRecords(file);
         if (count != kRecords)
             state.SkipWithError("wrong count");
@@ -92,7 +92,7 @@ void DisplayRefresh(benchmark::State& state)
     while (core.currentRecord() < kRecords / 2)
         core.keyDown(app::Key::PageDown);
     bool down = true;
-    for (auto _ : state) {
+    for ([[maybe_unused]] auto _ : state) {
         core.keyDown(down ? app::Key::Down : app::Key::Up);
         down = !down;
     }
@@ -101,7 +101,7 @@ void DisplayRefresh(benchmark::State& state)
 void GoLast(benchmark::State& state)
 {
     StartedCore started;
-    for (auto _ : state)
+    for ([[maybe_unused]] auto _ : state)
         started.core.keyDown(app::Key::End);
     if (started.core.currentRecord() != kRecords - 1)
         state.SkipWithError("GoLast missed the last record");
@@ -112,7 +112,7 @@ void GoLast(benchmark::State& state)
 void FindFirstNoMatch(benchmark::State& state)
 {
     StartedCore started;
-    for (auto _ : state) {
+    for ([[maybe_unused]] auto _ : state) {
         started.set("TarPar", "Nowhere At All");
         started.click("FindFirst");
     }
@@ -129,7 +129,7 @@ void RadiusSearch(benchmark::State& state)
     started.set("Parish1East", "   350");
     started.set("Parish1North", "   450");
     started.set("Radius", "10");
-    for (auto _ : state)
+    for ([[maybe_unused]] auto _ : state)
         started.click("ParishGroup");
     const app::ParishfmView& v = started.core.view();
     if (v.Progress != "Done" || v.Hits == "0")
@@ -142,7 +142,7 @@ void RadiusSearch(benchmark::State& state)
 void CountyList(benchmark::State& state)
 {
     StartedCore started;
-    for (auto _ : state) {
+    for ([[maybe_unused]] auto _ : state) {
         started.set("TarPar", "lin");
         started.answerYes();
         started.click("SelectedCounty1");
@@ -157,7 +157,7 @@ void CountyList(benchmark::State& state)
 void SearchStringList(benchmark::State& state)
 {
     StartedCore started;
-    for (auto _ : state) {
+    for ([[maybe_unused]] auto _ : state) {
         started.set("TarPar", "ton");
         started.answerYes();
         started.click("ParishesmatchingSearchString1");
@@ -186,7 +186,7 @@ std::filesystem::path radiusReportFolder()
 void ReportRead(benchmark::State& state)
 {
     std::filesystem::path folder = radiusReportFolder();
-    for (auto _ : state)
+    for ([[maybe_unused]] auto _ : state)
         benchmark::DoNotOptimize(text::readFile(folder / "ParList.txt"));
 }
 
@@ -198,7 +198,7 @@ void CsvOfRadiusReport(benchmark::State& state)
     driver::ScriptPorts person{nowhere};
     app::Program program(person.ports(), folder, "localhost");
     const app::Control& button = *program.window("ParListFm")->control("CSVOUTPUT");
-    for (auto _ : state)
+    for ([[maybe_unused]] auto _ : state)
         program.dispatcher().dispatch(button.onClick);
     if (text::splitLines(text::readFile(folder / "ParList.csv")).size() != 1000)
         state.SkipWithError("wrong number of CSV lines");

@@ -59,7 +59,10 @@ bool printSummary(std::ostream& out, const std::vector<std::pair<std::string, do
     };
     bool allMet = true;
     out << "\n" << cell("benchmark", 22) << cell("time", 12) << cell("baseline", 16) << cell("ratio", 9) << "goal\n";
-    for (const auto& [name, ns] : times) {
+    for (const auto& timed : times) {
+        // Plain variables, not a structured binding: clang 14 cannot capture a binding in a lambda.
+        const std::string& name = timed.first;
+        const double ns = timed.second;
         auto goal = std::find_if(goals.begin(), goals.end(), [&](const Goal& g) { return g.benchmark == name; });
         const std::string& baseName = goal != goals.end() && !goal->baseline.empty() ? goal->baseline : baseline;
         const double* base = timeOf(baseName);

@@ -69,7 +69,7 @@ const BoroughCounties* boroughOf(std::string_view area)
 // The nearest of a set of GeoNames places on the British grid, found through 10 km cells.
 class NearestPlace {
 public:
-    explicit NearestPlace(std::vector<const SourcePlace*> anchors)
+    explicit NearestPlace(const std::vector<const SourcePlace*>& anchors)
     {
         for (const SourcePlace* a : anchors)
             cells_[{a->easting / kCell, a->northing / kCell}].push_back(a);
@@ -97,7 +97,8 @@ public:
                     }
                 }
             // Anything in a farther ring is at least ring * kCell away.
-            if (best && bestSquared <= long(ring * kCell) * (ring * kCell))
+            const long reach = long(ring) * kCell;
+            if (best && bestSquared <= reach * reach)
                 return best;
         }
         return best;

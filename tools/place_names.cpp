@@ -29,7 +29,7 @@ std::pair<char32_t, std::size_t> decode(std::string_view s, std::size_t pos)
     std::size_t length = b < 0x80 ? 1 : (b >> 5) == 0x6 ? 2 : (b >> 4) == 0xE ? 3 : (b >> 3) == 0x1E ? 4 : 0;
     if (length == 0 || pos + length > s.size())
         return {0, 0};
-    char32_t cp = length == 1 ? b : b & (0x7F >> length);
+    char32_t cp = length == 1 ? b : b & (0x7Fu >> length);
     for (std::size_t i = 1; i < length; ++i) {
         if ((byte(pos + i) & 0xC0) != 0x80)
             return {0, 0};

@@ -77,7 +77,7 @@ std::string formatFixed(double value, int width, int decimals)
     if (digits == "-0" || digits.find_first_not_of("-0.") == std::string::npos)
         digits.erase(0, digits.front() == '-' ? 1 : 0); // no "-0.0" for a tiny negative
     if (static_cast<int>(digits.size()) < width)
-        digits.insert(0, width - digits.size(), ' ');
+        digits.insert(0, static_cast<std::size_t>(width) - digits.size(), ' ');
     return digits;
 }
 

@@ -27,7 +27,7 @@ constexpr unsigned char upperOf(unsigned char c)
 
 const std::array<unsigned char, 256> kAnsiUpper = [] {
     std::array<unsigned char, 256> table{};
-    for (int c = 0; c < 256; ++c)
+    for (std::size_t c = 0; c < table.size(); ++c)
         table[c] = upperOf(static_cast<unsigned char>(c));
     return table;
 }();

@@ -63,15 +63,16 @@ std::string utf8ToCp1252(std::string_view s)
     std::size_t i = 0;
     while (i < s.size()) {
         auto b = static_cast<unsigned char>(s[i]);
-        int extra = b < 0x80 ? 0 : (b & 0xE0) == 0xC0 ? 1 : (b & 0xF0) == 0xE0 ? 2 : (b & 0xF8) == 0xF0 ? 3 : -1;
-        if (extra < 0) {
+        // The count of continuation bytes; 4 for a byte no sequence starts with.
+        std::size_t extra = b < 0x80 ? 0 : (b & 0xE0) == 0xC0 ? 1 : (b & 0xF0) == 0xE0 ? 2 : (b & 0xF8) == 0xF0 ? 3 : 4;
+        if (extra > 3) {
             out += '?';
             ++i;
             continue;
         }
-        char32_t c = extra == 0 ? b : b & (0x3F >> extra);
+        char32_t c = extra == 0 ? b : b & (0x3Fu >> extra);
         bool ok = true;
-        for (int k = 1; k <= extra; ++k) {
+        for (std::size_t k = 1; k <= extra; ++k) {
             if (i + k >= s.size() || (static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) {
                 ok = false;
                 break;
