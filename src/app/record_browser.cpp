@@ -11,6 +11,11 @@ namespace app {
 namespace {
 constexpr std::int32_t kPageStep = 6;
 constexpr auto kLines = static_cast<std::int32_t>(kNeighbourLines);
+// The line of a view for the record k places before or after the current one.
+std::size_t line(std::int32_t k)
+{
+    return static_cast<std::size_t>(k);
+}
 } // namespace
 
 void RecordBrowser::showCurrentRecord()
@@ -26,10 +31,10 @@ void RecordBrowser::showRecordsAfter()
     for (std::int32_t k = 1; k <= kLines; ++k) {
         std::int32_t i = c_.cursor.position + k;
         if (c_.cursor.file.atEnd(i)) {
-            lines[k - 1] = "...";
+            lines[line(k - 1)] = "...";
         } else {
             read(i);
-            lines[k - 1] = records::recordLine(c_.cursor.record);
+            lines[line(k - 1)] = records::recordLine(c_.cursor.record);
         }
     }
 }
@@ -41,10 +46,10 @@ void RecordBrowser::showRecordsBefore()
     for (std::int32_t k = 1; k <= kLines; ++k) {
         std::int32_t i = c_.cursor.position - k;
         if (i < 0) {
-            lines[kLines - k] = "... ";
+            lines[line(kLines - k)] = "... ";
         } else {
             read(i);
-            lines[kLines - k] = records::recordLine(c_.cursor.record);
+            lines[line(kLines - k)] = records::recordLine(c_.cursor.record);
         }
     }
 }

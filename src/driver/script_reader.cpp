@@ -39,7 +39,7 @@ bool isValidUtf8(std::string_view s)
     std::size_t i = 0;
     while (i < s.size()) {
         auto b = static_cast<unsigned char>(s[i]);
-        int extra;
+        std::size_t extra;
         char32_t c;
         if (b < 0x80) {
             ++i;
@@ -58,7 +58,7 @@ bool isValidUtf8(std::string_view s)
         }
         if (i + extra >= s.size())
             return false;
-        for (int k = 1; k <= extra; ++k) {
+        for (std::size_t k = 1; k <= extra; ++k) {
             auto n = static_cast<unsigned char>(s[i + k]);
             if ((n & 0xC0) != 0x80)
                 return false;

@@ -118,6 +118,40 @@ TEST(History, NeverWrittenWhenTheDataFileCouldNotBeOpened)
     EXPECT_EQ(s.file("HistList.txt"), "keep\r\n");
 }
 
+TEST(History, AnItemAddedBeforeThePickedOneKeepsThePickOnTheSameText)
+{
+    Session s(parishes());
+    testsupport::writeBytes(s.dir / "HistList.txt", "ash\r\nzed\r\n");
+    s.start();
+    s.set("TarPar", "zed");
+    *s.control("TarPar").itemIndex = 1; // picked from the list
+    s.set("TarPar", "bee");
+    s.program->mainWindow().leaveControl("TarPar");
+    s.click("ClearCurrentItem1");
+    EXPECT_EQ(s.lines("TarPar"), (Lines{"ash", "bee"}));
+}
+
+TEST(Refusals, ACountyOfOtherThanThreeLettersAndARecordNumberOnAnEmptyFile)
+{
+    Session s(parishes());
+    s.start();
+    s.set("TarPar", "le");
+    s.person.answer({"Yes"});
+    s.click("SelectedCounty1");
+    EXPECT_EQ(s.person.take(),
+              (std::vector<Shown>{{Kind::Confirm, std::string(app::msg::kCountyListQuestion) + "\"LE\"?"},
+                                  {Kind::Message, std::string(app::msg::kCountyNotThree)}}));
+    EXPECT_FALSE(fs::exists(s.dir / "ParList.txt"));
+
+    // The upper bound comes first and the floor of 0 after it: record 0 is
+    // read and the read error shown, never a read of record -1.
+    Session empty(std::vector<records::ParishRecord>{});
+    empty.start();
+    empty.goTo(5);
+    EXPECT_EQ(empty.person.take(), (std::vector<Shown>{error("Read beyond end of file.")}));
+    EXPECT_EQ(empty.program->mainWindow().currentRecord(), 0);
+}
+
 TEST(RadiusSearch, AReadFailureIsReportedOnceAndLeavesTheOldFilesAndTheCursor)
 {
     Session s(parishes());

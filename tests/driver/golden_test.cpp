@@ -286,7 +286,7 @@ TEST_P(Golden, TranscriptAndStatusMatch)
 }
 
 INSTANTIATE_TEST_SUITE_P(Driver, Golden, testing::ValuesIn(kCases),
-                         [](const testing::TestParamInfo<GoldenCase>& info) { return std::string(info.param.name); });
+                         [](const testing::TestParamInfo<GoldenCase>& param) { return std::string(param.param.name); });
 
 // More than 1000 parishes qualify: the pass stops at the 1000th hit, in file
 // order, and the report, the plot points, the CSV and the printout hold them all.
@@ -303,11 +303,11 @@ TEST(DriverProgram, ARadiusPassStopsAtTheThousandthHitAndEveryOutputHoldsIt)
     ASSERT_EQ(report.size(), 9u + 1000u + 2u); // heading, hits, closing lines
     ASSERT_EQ(plot.size(), 1u + 1000u); // the centre, then the hits
     ASSERT_EQ(csv.size(), 1000u + 2u);
-    auto name = [](int i) {
+    auto name = [](std::size_t i) {
         std::string n = std::to_string(i);
         return "Parish " + std::string(5 - n.size(), '0') + n;
     };
-    for (int i = 1; i <= 1000; ++i) {
+    for (std::size_t i = 1; i <= 1000; ++i) {
         SCOPED_TRACE(i);
         EXPECT_EQ(report[8 + i].substr(0, 15), "   " + name(i));
         EXPECT_EQ(plot[i].substr(0, 12), name(i));
