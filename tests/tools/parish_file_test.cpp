@@ -28,18 +28,9 @@ std::string bytesOf(const records::ParishRecord& r)
 {
     return {r.bytes.data(), r.bytes.size()};
 }
-
 Place place(std::string name, char type, std::string county, std::string country, int e, int n, bool irish = false)
 {
-    Place p;
-    p.name = std::move(name);
-    p.type = type;
-    p.county = std::move(county);
-    p.country = std::move(country);
-    p.easting = e;
-    p.northing = n;
-    p.irishGrid = irish;
-    return p;
+    return {name, type, county, country, e, n, irish};
 }
 
 TEST(ParishRecord, StoresFieldsAsTheAmendmentWindowDoes)
