@@ -135,9 +135,11 @@ TEST(CorrectCounties, WorcestershireToHerefordshireAndCountiesImpossibleForTheir
     places = {englandPlace("Manchester", "WAR", 384, 398),  englandPlace("Chorlton", "LAN", 381, 394),
               englandPlace("Wythenshawe", "CHS", 382, 389), englandPlace("Gateshead", "YKS", 424, 562),
               englandPlace("Reddish", "LAN", 389, 393),     englandPlace("Heaton", "WAR", 388, 391),
-              englandPlace("Bollington", "STS", 392, 377),  englandPlace("Welsh", "GLA", 384, 398)};
-    places.back().country = "WLS";
-    places.back().origin = tools::Origin::GeoNames;
+              englandPlace("Bollington", "STS", 392, 377),  englandPlace("Welsh", "GLA", 384, 398),
+              englandPlace("Own", "YKS", 384, 398)};
+    // Only places of the England list in England are corrected.
+    places[7].country = "WLS";
+    places[8].origin = tools::Origin::GeoNames;
     done = tools::correctCounties(places, {geoNames(1, "Manchester", "ENG", "Manchester", 384, 398),
                                            geoNames(2, "Gateshead", "ENG", "Gateshead", 425, 563),
                                            geoNames(3, "Stockport", "ENG", "Borough of Stockport", 389, 390),
@@ -145,7 +147,7 @@ TEST(CorrectCounties, WorcestershireToHerefordshireAndCountiesImpossibleForTheir
                                            geoNames(5, "Galway", "IRL", "County Galway", 384, 398)});
     EXPECT_EQ(done.impossible, 3);
     // Bollington lies nearest to a place of Cheshire East, no metropolitan borough: unchanged.
-    EXPECT_EQ(summaries(places, true), (Texts{"LAN", "LAN", "CHS", "DUR", "LAN", "CHS", "STS", "GLA"}));
+    EXPECT_EQ(summaries(places, true), (Texts{"LAN", "LAN", "CHS", "DUR", "LAN", "CHS", "STS", "GLA", "YKS"}));
 }
 
 TEST(HistoricCounty, ByAreaAndNameAndEveryRuleMeetsARowOfTheSource)
