@@ -1,6 +1,5 @@
 #include "grid/radius_search.h"
 #include "support/data_files.h"
-#include "support/temp_dir.h"
 #include "text/text_file.h"
 
 #include <gtest/gtest.h>
@@ -18,17 +17,9 @@ struct Counting : grid::RadiusProgress {
     void hitsFound(std::int32_t n) override { hits.push_back(n); }
 };
 
-struct Pass {
-    testsupport::TempDir dir;
-    records::RecordCursor cursor;
+struct Pass : testsupport::OpenDataFile {
+    using OpenDataFile::OpenDataFile;
     Counting progress;
-
-    explicit Pass(const std::vector<records::ParishRecord>& records)
-    {
-        testsupport::writeDataFile(dir / "Parishes.Dat", records);
-        cursor.file.open(dir / "Parishes.Dat");
-        cursor.position = -1;
-    }
     RadiusOutcome run(std::int32_t radius, const grid::RadiusCentre& centre, double e1, double n1)
     {
         return grid::scanWithinRadius(cursor, centre, radius, e1, n1, progress);

@@ -63,12 +63,12 @@ TEST(MapListConversion, CutsEachLineAtItsColumnsIntoOneRecordInOrder)
     std::string bytes = maps::convertMapList("LR174440 200N480 240\r\nLR175480 200N520 240\nLR176520 200N560 240");
     ASSERT_EQ(bytes.size(), 3 * maps::kSheetRecordSize);
     EXPECT_EQ(bytes.substr(0, 27), kSheet174);
-    EXPECT_EQ(testsupport::mapSheetsOf(bytes)[2].get(SheetField::SheetNo), "176");
+    EXPECT_EQ(testsupport::recordsOf<MapSheetRecord>(bytes)[2].get(SheetField::SheetNo), "176");
     EXPECT_EQ(maps::convertMapList(""), "");
     EXPECT_EQ(maps::convertMapList("\r\n").size(), 27u); // an empty line is a blank record
 
     // The Landranger sheet list.
-    auto sheets = testsupport::mapSheetsOf(maps::convertMapList(text::readFile(SW_SOURCE_MAPLIST)));
+    auto sheets = testsupport::recordsOf<MapSheetRecord>(maps::convertMapList(text::readFile(SW_SOURCE_MAPLIST)));
     ASSERT_EQ(sheets.size(), 236u);
     EXPECT_EQ(fieldsOf(sheets.front()), "LR|  1|429|1180|N|469|1220");
     EXPECT_EQ(fieldsOf(sheets.back()), "LR|204|172|  14|N|212|  54");

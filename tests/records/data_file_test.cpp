@@ -25,44 +25,33 @@ std::string errorOf(const std::function<void()>& f)
     return "(no error)";
 }
 
-struct OpenFile {
-    TempDir dir;
-    DataFile file;
-    explicit OpenFile(const std::vector<ParishRecord>& records)
-    {
-        testsupport::writeDataFile(path(), records);
-        file.open(path());
-    }
-    fs::path path() const { return dir / "Parishes.Dat"; }
-};
-
 } // namespace
 
 TEST(DataFile, ReadsAndWritesRecordsByIndexThroughTheBlockBuffer)
 {
     auto records = testsupport::numberedParishes(1200); // more than one block
-    OpenFile f(records);
+    testsupport::OpenDataFile f(records);
     ParishRecord r;
     for (int i : {0, 1, 511, 512, 513, 1199, 700, 3}) {
-        f.file.read(i, r);
+        f.cursor.file.read(i, r);
         EXPECT_EQ(r, records[i]) << i;
     }
-    EXPECT_FALSE(f.file.atEnd(1199));
-    EXPECT_TRUE(f.file.atEnd(1200));
-    EXPECT_EQ(errorOf([&] { f.file.read(1200, r); }), "Read beyond end of file");
-    EXPECT_EQ(errorOf([&] { f.file.read(-1, r); }), "Seek before start of file");
-    EXPECT_EQ(errorOf([&] { f.file.write(1201, r); }), "Write beyond end of file");
+    EXPECT_FALSE(f.cursor.file.atEnd(1199));
+    EXPECT_TRUE(f.cursor.file.atEnd(1200));
+    EXPECT_EQ(errorOf([&] { f.cursor.file.read(1200, r); }), "Read beyond end of file");
+    EXPECT_EQ(errorOf([&] { f.cursor.file.read(-1, r); }), "Seek before start of file");
+    EXPECT_EQ(errorOf([&] { f.cursor.file.write(1201, r); }), "Write beyond end of file");
 
-    f.file.read(0, r); // loads the block holding record 5
+    f.cursor.file.read(0, r); // loads the block holding record 5
     ParishRecord changed = testsupport::parish("Changed", "B", "KEN", "ENG", "TQ0000", 500, 100);
-    f.file.write(5, changed);
-    f.file.read(5, r);
+    f.cursor.file.write(5, changed);
+    f.cursor.file.read(5, r);
     EXPECT_EQ(r, changed);
-    f.file.write(1200, changed); // appending at the count grows the file by one record
-    f.file.read(1200, r);
+    f.cursor.file.write(1200, changed); // appending at the count grows the file by one record
+    f.cursor.file.read(1200, r);
     EXPECT_EQ(r, changed);
     EXPECT_EQ(fs::file_size(f.path()), 1201u * 77);
-    EXPECT_EQ(testsupport::readDataFile(f.path())[5], changed);
+    EXPECT_EQ(testsupport::recordsOf<ParishRecord>(testsupport::readBytes(f.path()))[5], changed);
 }
 
 TEST(DataFile, APartialLastRecordCountsButCannotBeReadOrWritten)
@@ -131,7 +120,7 @@ TEST(DataFile, AReadOnlyFileOrFolderOpensForReadingOnly)
 TEST(CountRecords, FindsTheCountWithProbesAlone)
 {
     for (int n : {0, 1, 2, 99, 100, 999, 1000, 1001, 2345}) {
-        OpenFile f(testsupport::numberedParishes(n));
-        EXPECT_EQ(records::countRecords(f.file), n) << n;
+        testsupport::OpenDataFile f(testsupport::numberedParishes(n));
+        EXPECT_EQ(records::countRecords(f.cursor.file), n) << n;
     }
 }

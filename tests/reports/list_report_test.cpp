@@ -1,6 +1,5 @@
 #include "reports/list_report.h"
 #include "support/data_files.h"
-#include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
@@ -13,17 +12,9 @@ struct Counting : reports::ListProgress {
     void progress(std::int32_t read, std::int32_t listed) override { calls.emplace_back(read, listed); }
 };
 
-struct ListPass {
-    testsupport::TempDir dir;
-    records::RecordCursor cursor;
+struct ListPass : testsupport::OpenDataFile {
+    using OpenDataFile::OpenDataFile;
     Counting progress;
-
-    explicit ListPass(const std::vector<records::ParishRecord>& records)
-    {
-        testsupport::writeDataFile(dir / "Parishes.Dat", records);
-        cursor.file.open(dir / "Parishes.Dat");
-        cursor.position = -1;
-    }
     reports::ListOutcome county(std::string_view c) { return reports::listCounty(cursor, c, progress); }
     reports::ListOutcome matching(std::string_view s) { return reports::listMatching(cursor, s, progress); }
 };
@@ -102,7 +93,7 @@ TEST(ListReports, ReportProgressEveryThousandRecordsAndEndCleanlyOnAnEmptyFile)
     ListPass p(testsupport::numberedParishes(2500));
     p.county("***");
     EXPECT_EQ(p.progress.calls, (std::vector<std::pair<int, int>>{{1000, 1000}, {2000, 2000}}));
-    ListPass empty({});
+    ListPass empty(std::vector<records::ParishRecord>{});
     auto out = empty.matching("ash");
     EXPECT_EQ(out.listed, 0);
     EXPECT_EQ(empty.cursor.position, 0);

@@ -1,6 +1,5 @@
 #include "search/scan.h"
 #include "support/data_files.h"
-#include "support/temp_dir.h"
 #include "text/io_error.h"
 
 #include <gtest/gtest.h>
@@ -11,21 +10,14 @@ using testsupport::parish;
 
 namespace {
 
-struct File {
-    testsupport::TempDir dir;
-    records::RecordCursor cursor;
+struct File : testsupport::OpenDataFile {
     File()
+        : OpenDataFile({testsupport::versionRecord(), parish("Aston", "A", "WAR", "ENG", "SP0888", 408, 288),
+                        parish("Ashby", "A", "LEI", "ENG", "SK3516", 435, 316),
+                        parish("Stanton", "A", " KE", "ENG", "TQ0000", 500, 100),
+                        parish("Eglise", "A", "KEN", "ENG", "TQ0000", 500, 100),
+                        parish("Bastow", "A", "kent", "ENG", "TQ0000", 500, 100)})
     {
-        testsupport::writeDataFile(dir / "Parishes.Dat",
-                                   {
-                                       testsupport::versionRecord(),
-                                       parish("Aston", "A", "WAR", "ENG", "SP0888", 408, 288), // 1
-                                       parish("Ashby", "A", "LEI", "ENG", "SK3516", 435, 316), // 2
-                                       parish("Stanton", "A", " KE", "ENG", "TQ0000", 500, 100), // 3
-                                       parish("Eglise", "A", "KEN", "ENG", "TQ0000", 500, 100), // 4
-                                       parish("Bastow", "A", "kent", "ENG", "TQ0000", 500, 100), // 5
-                                   });
-        cursor.file.open(dir / "Parishes.Dat");
     }
 };
 
@@ -65,9 +57,9 @@ TEST(Scan, AReadFailureLeavesThePositionOnTheRecordBeingRead)
 {
     File f;
     f.cursor.file.close();
-    std::string bytes = testsupport::readBytes(f.dir / "Parishes.Dat") + "partial";
-    testsupport::writeBytes(f.dir / "Parishes.Dat", bytes);
-    f.cursor.file.open(f.dir / "Parishes.Dat");
+    std::string bytes = testsupport::readBytes(f.path()) + "partial";
+    testsupport::writeBytes(f.path(), bytes);
+    f.cursor.file.open(f.path());
     f.cursor.position = 4;
     EXPECT_THROW(search::scanForName(f.cursor, "zzz", search::MatchMode::Start), text::IoError);
     EXPECT_EQ(f.cursor.position, 6);

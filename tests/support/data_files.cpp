@@ -1,6 +1,5 @@
 #include "data_files.h"
 
-#include "temp_dir.h"
 #include "text/columns.h"
 
 #include <cstdio>
@@ -38,21 +37,11 @@ std::vector<records::ParishRecord> numberedParishes(int n)
     return out;
 }
 
-void writeDataFile(const std::filesystem::path& path, const std::vector<records::ParishRecord>& records)
+OpenDataFile::OpenDataFile(const std::vector<records::ParishRecord>& records)
 {
-    std::string bytes;
-    for (const auto& r : records)
-        bytes.append(r.bytes.data(), r.bytes.size());
-    writeBytes(path, bytes);
-}
-
-std::vector<records::ParishRecord> readDataFile(const std::filesystem::path& path)
-{
-    std::string bytes = readBytes(path);
-    std::vector<records::ParishRecord> out(bytes.size() / records::kRecordSize);
-    for (std::size_t i = 0; i < out.size(); ++i)
-        bytes.copy(out[i].bytes.data(), records::kRecordSize, i * records::kRecordSize);
-    return out;
+    writeDataFile(path(), records);
+    cursor.file.open(path());
+    cursor.position = -1;
 }
 
 maps::MapSheetRecord mapSheet(std::string_view series, std::string_view number, std::string_view west,
@@ -64,22 +53,6 @@ maps::MapSheetRecord mapSheet(std::string_view series, std::string_view number, 
     for (std::string_view text : {series, number, west, south, inset, east, north})
         r.set(static_cast<maps::SheetField>(field++), text);
     return r;
-}
-
-std::string mapListBytes(const std::vector<maps::MapSheetRecord>& sheets)
-{
-    std::string bytes;
-    for (const auto& s : sheets)
-        bytes.append(s.bytes.data(), s.bytes.size());
-    return bytes;
-}
-
-std::vector<maps::MapSheetRecord> mapSheetsOf(std::string_view bytes)
-{
-    std::vector<maps::MapSheetRecord> out(bytes.size() / maps::kSheetRecordSize);
-    for (std::size_t i = 0; i < out.size(); ++i)
-        bytes.copy(out[i].bytes.data(), maps::kSheetRecordSize, i * maps::kSheetRecordSize);
-    return out;
 }
 
 } // namespace testsupport

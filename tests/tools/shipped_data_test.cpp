@@ -43,7 +43,8 @@ std::string trimmed(std::string_view s)
 
 const std::vector<ParishRecord>& shippedRecords()
 {
-    static const std::vector<ParishRecord> records = testsupport::readDataFile(kShipped / "Parishes.Dat");
+    static const std::vector<ParishRecord> records =
+        testsupport::recordsOf<ParishRecord>(readBytes(kShipped / "Parishes.Dat"));
     return records;
 }
 
@@ -179,7 +180,7 @@ TEST(ShippedParishes, TenMilesAroundAshbyDeLaZouchListsItsNeighbours)
 
 TEST(ShippedMaps, EveryBritishPlaceButAFewOnTheCoastLiesOnALandrangerSheet)
 {
-    auto sheets = testsupport::mapSheetsOf(readBytes(kShipped / "MapList.Dat"));
+    auto sheets = testsupport::recordsOf<maps::MapSheetRecord>(readBytes(kShipped / "MapList.Dat"));
     EXPECT_EQ(sheets.size(), 236u);
     auto km = [](std::string_view s) { return text::leadingInteger(s); };
     std::vector<std::string> offSheet;
