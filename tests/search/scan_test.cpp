@@ -28,25 +28,19 @@ TEST(Scan, FindsTheFirstMatchFromThePositionOn)
 {
     File f;
     using enum search::MatchMode;
-    struct Case {
-        const char* text;
-        std::optional<search::MatchMode> mode; // none: a county scan
-        std::int32_t from;
-        bool found;
-        std::int32_t at;
-    };
-    const Case cases[] = {{"st", Start, 0, true, 3},      {"st", Anywhere, 0, true, 1}, {"st", Anywhere, 2, true, 3},
-                          {"  ash  ", Start, 0, true, 2}, {"", Start, 0, true, 0},      {"", Anywhere, 0, false, 6},
-                          {"//", Start, 0, true, 0},      {"zzz", Start, 0, false, 6},  {"ashby", Start, 3, false, 6},
-                          {"ash", Start, 6, false, 6},    {"ke", {}, 0, true, 3}, // " KE" stored with a leading blank
-                          {"ke", {}, 4, true, 4},         {"ke", {}, 5, true, 5}, // "kent", cut to 3 when stored
-                          {"", {}, 0, false, 6}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.text) + " from " + std::to_string(c.from));
-        f.cursor.position = c.from;
-        EXPECT_EQ(c.mode ? search::scanForName(f.cursor, c.text, *c.mode) : search::scanForCounty(f.cursor, c.text),
-                  c.found);
-        EXPECT_EQ(f.cursor.position, c.at);
+    // text, match mode (none: a county scan), from, found, where it stopped
+    const std::tuple<const char*, std::optional<search::MatchMode>, std::int32_t, bool, std::int32_t> cases[] = {
+        {"st", Start, 0, true, 3},      {"st", Anywhere, 0, true, 1}, {"st", Anywhere, 2, true, 3},
+        {"  ash  ", Start, 0, true, 2}, {"", Start, 0, true, 0},      {"", Anywhere, 0, false, 6},
+        {"//", Start, 0, true, 0},      {"zzz", Start, 0, false, 6},  {"ashby", Start, 3, false, 6},
+        {"ash", Start, 6, false, 6},    {"ke", {}, 0, true, 3}, // " KE" stored with a leading blank
+        {"ke", {}, 4, true, 4},         {"ke", {}, 5, true, 5}, // "kent", cut to 3 when stored
+        {"", {}, 0, false, 6}};
+    for (const auto& [text, mode, from, found, at] : cases) {
+        SCOPED_TRACE(std::string(text) + " from " + std::to_string(from));
+        f.cursor.position = from;
+        EXPECT_EQ(mode ? search::scanForName(f.cursor, text, *mode) : search::scanForCounty(f.cursor, text), found);
+        EXPECT_EQ(f.cursor.position, at);
     }
     f.cursor.position = 0;
     search::scanForName(f.cursor, "ash", Start);
