@@ -46,20 +46,15 @@ TEST(MapSheetRecord, LengthPrefixedFieldsCutToCapacityAndClampedOnReading)
 
 TEST(MapListConversion, CutsEachLineAtItsColumnsIntoOneRecordInOrder)
 {
-    struct Case {
-        const char* line;
-        const char* fields;
-    };
-    const Case cases[] = {
+    const std::pair<const char*, const char*> cases[] = {
         {"LR  14291180N4691220", "LR|  1|429|1180|N|469|1220"},
         // An 18-character line is padded: the northern edge is its two last characters and two blanks.
         {"DI 12 50 100I 9013", "DI| 12| 50| 100|I| 90|13  "},
         {"LR  1  1   1N  2   2 and a remark", "LR|  1|  1|   1|N|  2|   2"}, // after column 20: ignored
         {"", "  |   |   |    | |   |    "},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(fieldsOf(maps::mapSheetFromLine(c.line)), c.fields) << '"' << c.line << '"';
-
+    for (const auto& [line, fields] : cases)
+        EXPECT_EQ(fieldsOf(maps::mapSheetFromLine(line)), fields) << '"' << line << '"';
     std::string bytes = maps::convertMapList("LR174440 200N480 240\r\nLR175480 200N520 240\nLR176520 200N560 240");
     ASSERT_EQ(bytes.size(), 3 * maps::kSheetRecordSize);
     EXPECT_EQ(bytes.substr(0, 27), kSheet174);

@@ -40,19 +40,14 @@ TEST(ParishRecord, RecognisesTheVersionRecordByItsExactNamePrefix)
 
 TEST(RecordLine, FieldsInTheirColumnsAndShorterFieldsShiftTheRestLeft)
 {
-    struct Case {
-        ParishRecord record;
-        std::string line;
-    };
-    const Case cases[] = {
+    const std::pair<ParishRecord, std::string> cases[] = {
         {testsupport::parish("Ashby", "A", "LEI", "ENG", "SK3516", 435, 316),
          "Ashby" + std::string(40, ' ') + "  A  LEI   ENG   SK3516   435    316"}, // 81 characters
         {makeRecord({std::string(45, 'N'), "T", "LEI", "ENG", "SK3516", "   435", "   316"}),
          std::string(45, 'N') + "  T  LEI   ENG   SK3516   435    316"},
         {makeRecord({"Ashby", "A", "LE", "ENG", "SK3516", "   435", "   316"}),
          "Ashby" + std::string(40, ' ') + "  A  LE   ENG   SK3516   435    316"},
-        {ParishRecord{}, std::string(45, ' ') + "           "},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(records::recordLine(c.record), c.line);
+        {ParishRecord{}, std::string(45, ' ') + "           "}};
+    for (const auto& [record, line] : cases)
+        EXPECT_EQ(records::recordLine(record), line);
 }

@@ -56,12 +56,8 @@ TEST(SelectPlaces, LeavesOutWaterwaysThenTheNearestHamletsThenOthers)
                                  place("Blackfordby", 401, 301), // 1.4 km from Ashby
                                  place("Town", 400, 301, tools::kTypeTown, tools::Origin::EnglandListGeoNamesPosition),
                                  place("Crowded End", 401, 301)};
-    struct Case {
-        std::size_t limit;
-        std::vector<std::string> left;
-        int waterways, hamlets, others;
-    };
-    const Case cases[] = {
+    // limit, places left, waterways, hamlets and others left out
+    const std::tuple<std::size_t, std::vector<std::string>, int, int, int> cases[] = {
         {8, namesOf(all), 0, 0, 0},
         {7, {"Ashby", "Ashby Green", "Ashby End", "Far End", "Blackfordby", "Town", "Crowded End"}, 1, 0, 0},
         // Hamlets sharing a square with a kept place go first (equally crowded: in name order) ...
@@ -71,13 +67,12 @@ TEST(SelectPlaces, LeavesOutWaterwaysThenTheNearestHamletsThenOthers)
         // Other names near a kept place go before a hamlet more than 20 km from every other place.
         {2, {"Far End", "Town"}, 1, 3, 2},
         {1, {"Town"}, 1, 4, 2}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE("limit " + std::to_string(c.limit));
+    for (const auto& [limit, left, waterways, hamlets, others] : cases) {
+        SCOPED_TRACE("limit " + std::to_string(limit));
         auto places = all;
-        auto stats = tools::selectPlaces(places, c.limit);
-        EXPECT_EQ(namesOf(places), c.left);
-        EXPECT_EQ(std::tuple(stats.waterways, stats.hamlets, stats.others),
-                  std::tuple(c.waterways, c.hamlets, c.others));
+        auto stats = tools::selectPlaces(places, limit);
+        EXPECT_EQ(namesOf(places), left);
+        EXPECT_EQ(std::tuple(stats.waterways, stats.hamlets, stats.others), std::tuple(waterways, hamlets, others));
     }
 }
 
