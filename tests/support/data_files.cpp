@@ -9,15 +9,9 @@ namespace testsupport {
 records::ParishRecord parish(std::string_view name, std::string_view type, std::string_view county,
                              std::string_view country, std::string_view osRef, int easting, int northing)
 {
-    return records::makeRecord({
-        text::padRight(name, 45),
-        std::string(type),
-        text::padLeft(county, 3),
-        text::padLeft(country, 3),
-        text::padLeft(osRef, 6),
-        text::padLeft(std::to_string(easting), 6),
-        text::padLeft(std::to_string(northing), 6),
-    });
+    return records::makeRecord({text::padRight(name, 45), std::string(type), text::padLeft(county, 3),
+                                text::padLeft(country, 3), text::padLeft(osRef, 6),
+                                text::padLeft(std::to_string(easting), 6), text::padLeft(std::to_string(northing), 6)});
 }
 
 records::ParishRecord versionRecord(std::string_view version)

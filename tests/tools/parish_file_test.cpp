@@ -48,22 +48,6 @@ TEST(ParishRecord, StoresFieldsAsTheAmendmentWindowDoes)
                                                                  " ", "   ", "   ", "      ", "     0", "     0"}));
 }
 
-TEST(ParishRecords, PutTheVersionFirstAndPlacesInTheSortsOrder)
-{
-    auto records = tools::parishRecords(
-        {place("Ashby by Partney", 'P', "LIN", "ENG", 541, 365),
-         place("Ashby-de-la-Zouch", 'T', "LEI", "ENG", 435, 316), place("!Odd", 'P', "LIN", "ENG", 489, 407),
-         place("Ashby", 'P', "LIN", "ENG", 489, 407), place("ashby", 'P', "LIN", "ENG", 489, 407)});
-    std::vector<std::string> names;
-    for (const auto& r : records)
-        names.emplace_back(r.name().substr(0, r.name().find_last_not_of(' ') + 1));
-    EXPECT_EQ(names, (std::vector<std::string>{"// Database Version " + std::string(tools::kDataVersion), "!Odd",
-                                               "Ashby", "Ashby by Partney", "Ashby-de-la-Zouch", "ashby"}));
-    std::string bytes = tools::fileBytes(records);
-    EXPECT_EQ(bytes.size(), records.size() * records::kRecordSize);
-    EXPECT_EQ(bytes.substr(77, 77), bytesOf(records[1]));
-}
-
 TEST(CountyList, ListsExactlyTheCodesUsedUnderTheirCountries)
 {
     auto records = tools::parishRecords(
