@@ -107,8 +107,8 @@ TEST(RadiusSearch, WhatIsCountedAndWhereThePassStops)
         EXPECT_EQ(out.stop, c.stop);
         EXPECT_EQ(out.errorPosition, c.errorPosition);
         EXPECT_EQ(p.cursor.position, c.position);
-        EXPECT_EQ(splitLines(out.report).size(), 9u + c.hits);
-        EXPECT_EQ(splitLines(out.plot).size(), 1u + c.hits);
+        EXPECT_EQ(splitLines(out.report).size(), static_cast<std::size_t>(9 + c.hits));
+        EXPECT_EQ(splitLines(out.plot).size(), static_cast<std::size_t>(1 + c.hits));
         EXPECT_EQ(splitLines(out.plot)[0],
                   isIrish ? "Galway            129   225GAL" : "Ashby             435   316LEI");
     }

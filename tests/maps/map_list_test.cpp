@@ -39,7 +39,7 @@ TEST(MapSheetRecord, LengthPrefixedFieldsCutToCapacityAndClampedOnReading)
                                                                7)); // the neighbours untouched
     // A length byte beyond its field reads as the capacity: 2, 3, 3, 4, 1, 3 and 4.
     r.bytes.fill('9');
-    for (std::size_t offset : {0, 3, 7, 11, 16, 18, 22})
+    for (std::size_t offset : {0u, 3u, 7u, 11u, 16u, 18u, 22u})
         r.bytes[offset] = static_cast<char>(200);
     EXPECT_EQ(fieldsOf(r), "99|999|999|9999|9|999|9999");
 }

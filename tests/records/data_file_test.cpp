@@ -33,8 +33,8 @@ TEST(DataFile, ReadsAndWritesRecordsByIndexThroughTheBlockBuffer)
     testsupport::OpenDataFile f(records);
     DataFile& file = f.cursor.file;
     ParishRecord r;
-    for (int i : {0, 1, 511, 512, 513, 1199, 700, 3}) {
-        file.read(i, r);
+    for (std::size_t i : {0u, 1u, 511u, 512u, 513u, 1199u, 700u, 3u}) {
+        file.read(static_cast<std::int64_t>(i), r);
         EXPECT_EQ(r, records[i]) << i;
     }
     EXPECT_FALSE(file.atEnd(1199));

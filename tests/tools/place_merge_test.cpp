@@ -19,7 +19,8 @@ namespace {
 
 SourcePlace england(std::string name, std::string county, int e, int n, int line, bool flagged = false)
 {
-    SourcePlace p{.line = line, .name = name, .county = county, .country = "ENG", .easting = e, .northing = n};
+    SourcePlace p;
+    std::tie(p.line, p.name, p.county, p.country, p.easting, p.northing) = std::tuple(line, name, county, "ENG", e, n);
     p.flaggedNotSettlement = flagged;
     return p;
 }
@@ -27,10 +28,11 @@ SourcePlace england(std::string name, std::string county, int e, int n, int line
 SourcePlace geoNames(long id, std::string name, std::string country, std::string area, int e, int n,
                      long population = 1000, std::string feature = "PPL")
 {
-    SourcePlace p{tools::Source::GeoNames, int(id), name, area, country, e, n, country == "IRL" || country == "NIR"};
-    p.geonameId = id;
-    p.featureCode = feature;
-    p.population = population;
+    SourcePlace p = england(name, area, e, n, static_cast<int>(id));
+    p.source = tools::Source::GeoNames;
+    p.country = country;
+    p.irishGrid = country == "IRL" || country == "NIR";
+    std::tie(p.geonameId, p.featureCode, p.population) = std::tuple(id, feature, population);
     return p;
 }
 
