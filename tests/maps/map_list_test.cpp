@@ -39,36 +39,31 @@ TEST(MapSheetRecord, LengthPrefixedFieldsCutToCapacityAndClampedOnReading)
                                                                7)); // the neighbours untouched
     // A length byte beyond its field reads as the capacity: 2, 3, 3, 4, 1, 3 and 4.
     r.bytes.fill('9');
-    for (std::size_t offset : {0, 3, 7, 11, 16, 18, 22})
+    for (std::size_t offset : {0u, 3u, 7u, 11u, 16u, 18u, 22u})
         r.bytes[offset] = static_cast<char>(200);
     EXPECT_EQ(fieldsOf(r), "99|999|999|9999|9|999|9999");
 }
 
 TEST(MapListConversion, CutsEachLineAtItsColumnsIntoOneRecordInOrder)
 {
-    struct Case {
-        const char* line;
-        const char* fields;
-    };
-    const Case cases[] = {
+    const std::pair<const char*, const char*> cases[] = {
         {"LR  14291180N4691220", "LR|  1|429|1180|N|469|1220"},
         // An 18-character line is padded: the northern edge is its two last characters and two blanks.
         {"DI 12 50 100I 9013", "DI| 12| 50| 100|I| 90|13  "},
         {"LR  1  1   1N  2   2 and a remark", "LR|  1|  1|   1|N|  2|   2"}, // after column 20: ignored
         {"", "  |   |   |    | |   |    "},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(fieldsOf(maps::mapSheetFromLine(c.line)), c.fields) << '"' << c.line << '"';
-
+    for (const auto& [line, fields] : cases)
+        EXPECT_EQ(fieldsOf(maps::mapSheetFromLine(line)), fields) << '"' << line << '"';
     std::string bytes = maps::convertMapList("LR174440 200N480 240\r\nLR175480 200N520 240\nLR176520 200N560 240");
     ASSERT_EQ(bytes.size(), 3 * maps::kSheetRecordSize);
     EXPECT_EQ(bytes.substr(0, 27), kSheet174);
-    EXPECT_EQ(testsupport::mapSheetsOf(bytes)[2].get(SheetField::SheetNo), "176");
+    EXPECT_EQ(testsupport::recordsOf<MapSheetRecord>(bytes)[2].get(SheetField::SheetNo), "176");
     EXPECT_EQ(maps::convertMapList(""), "");
     EXPECT_EQ(maps::convertMapList("\r\n").size(), 27u); // an empty line is a blank record
 
     // The Landranger sheet list.
-    auto sheets = testsupport::mapSheetsOf(maps::convertMapList(text::readFile(SW_SOURCE_MAPLIST)));
+    auto sheets = testsupport::recordsOf<MapSheetRecord>(maps::convertMapList(text::readFile(SW_SOURCE_MAPLIST)));
     ASSERT_EQ(sheets.size(), 236u);
     EXPECT_EQ(fieldsOf(sheets.front()), "LR|  1|429|1180|N|469|1220");
     EXPECT_EQ(fieldsOf(sheets.back()), "LR|204|172|  14|N|212|  54");

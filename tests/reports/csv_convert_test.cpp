@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-using reports::ReportKind;
-
 namespace {
 
 std::string blanks(std::size_t n)
@@ -11,79 +9,55 @@ std::string blanks(std::size_t n)
     return std::string(n, ' ');
 }
 
-// Seven quoted fields of the given blanks widths.
+// Seven quoted fields of the given blanks widths and the line end.
 std::string blankCsvLine(std::initializer_list<std::size_t> widths)
 {
     std::string s;
     for (std::size_t w : widths)
         s += "\"" + blanks(w) + "\",";
-    return s;
+    return s + "\r\n";
 }
 
-const std::string kRadiusHeading = "      Steeplewatcher Report\r\n"
-                                   "      =====================\r\n"
-                                   "                     \r\n"
-                                   "   The following list of Parishes are within a \r\n"
-                                   "    10 Mile Radius of Ashby, A, LEI, ENG.\r\n"
-                                   "            \r\n"
-                                   "   Parish Name       x\r\n"
-                                   "   ===========       x\r\n"
-                                   " \r\n";
-
-const std::string kAshbyHit = "   Ashby                                         A LEI ENG SK3516   0.0  ";
+const std::string kRadiusHeading =
+    "      Steeplewatcher Report\r\n      =====================\r\n                     \r\n"
+    "   The following list of Parishes are within a \r\n"
+    "    10 Mile Radius of Ashby, A, LEI, ENG.\r\n            \r\n"
+    "   Parish Name       x\r\n   ===========       x\r\n \r\n";
 const std::string kListHead = " \r\n      County of LEI - List of Parishes.\r\n      ===\r\n \r\n";
 const std::string kListLine = "      Ashby                                         A LEI ENG SK3516    435  12316 ";
+const std::string kAshby = "\"Ashby" + blanks(40) + "\",\"A\",\"LEI\",\"ENG\",\"SK3516\",";
 
-} // namespace
-
-TEST(CsvConvert, RadiusReportWithNoParishesGivesOneLineOfBlanks)
+// Radius report fields are cut at 45, 1, 3, 3, 6, 6 and 20 characters, list report
+// fields at 45, 1, 3, 3, 6, 3 and 4 (the last digits of easting and northing).
+TEST(CsvConvert, ReportLinesCutIntoQuotedFields)
 {
-    EXPECT_EQ(reports::reportToCsv(kRadiusHeading), blankCsvLine({45, 1, 3, 3, 6, 6, 20}) + "\r\n");
-}
-
-TEST(CsvConvert, RadiusHitOfTheFirstParishItself)
-{
-    std::string csv = *reports::reportToCsv(kRadiusHeading + kAshbyHit + "\r\n");
-    EXPECT_EQ(csv,
-              "\"Ashby" + blanks(40) + "\",\"A\",\"LEI\",\"ENG\",\"SK3516\",\"   0.0\",\"" + blanks(20) + "\",\r\n");
-}
-
-TEST(CsvConvert, RadiusHitWithDirectionAndTheClosingLinesOfACutReport)
-{
-    std::string hit = "   Ashby Parva                                   A LEI ENG SP5288   3.2 North by North East";
-    std::string csv =
-        *reports::reportToCsv(kRadiusHeading + hit + "\r\n  \r\n     Program Terminated with Maximum 1000 Matches\r\n");
-    EXPECT_EQ(csv,
-              "\"Ashby Parva" + blanks(34)
-                  + "\",\"A\",\"LEI\",\"ENG\",\"SP5288\",\"   3.2\",\" North by North East\",\r\n"
-                  + blankCsvLine({45, 1, 3, 3, 6, 6, 20}) + "\r\n"
-                  + "\"  Program Terminated with Maximum 1000 Matche\",\" \",\"   \",\"   \",\"      \",\"      \",\""
-                  + blanks(20) + "\",\r\n");
-}
-
-TEST(CsvConvert, ListReportKeepsLastDigitsOfEastingAndNorthingAndConvertsTheClosingLines)
-{
-    std::string report = kListHead + kListLine + "\r\n \r\n \r\n      1 Records Listed for  LEI County\r\n";
-    std::string csv = *reports::reportToCsv(report);
-    EXPECT_EQ(csv, "\"Ashby" + blanks(40) + "\",\"A\",\"LEI\",\"ENG\",\"SK3516\",\"435\",\"2316\",\r\n"
-                       + blankCsvLine({45, 1, 3, 3, 6, 3, 4}) + "\r\n" + blankCsvLine({45, 1, 3, 3, 6, 3, 4}) + "\r\n"
-                       + "\"1 Records Listed for  LEI County" + blanks(13)
-                       + "\",\" \",\"   \",\"   \",\"      \",\"   \",\"    \",\r\n");
-}
-
-TEST(CsvConvert, QuotesInsideAFieldAreWrittenUnchanged)
-{
-    std::string report = " \r\n      Search String \"a\" - List\r\n      ===\r\n \r\n      0 Records \"x\"\r\n";
-    EXPECT_EQ(*reports::reportToCsv(report),
-              "\"0 Records \"x\"" + blanks(32) + "\",\" \",\"   \",\"   \",\"      \",\"   \",\"    \",\r\n");
+    const std::pair<std::string, std::string> cases[] = {
+        {kRadiusHeading, blankCsvLine({45, 1, 3, 3, 6, 6, 20})}, // no parishes: one line of blanks
+        {kRadiusHeading + "   Ashby                                         A LEI ENG SK3516   0.0  \r\n",
+         kAshby + "\"   0.0\",\"" + blanks(20) + "\",\r\n"},
+        {kRadiusHeading + "   Ashby Parva                                   A LEI ENG SP5288   3.2 North by North East"
+             + "\r\n  \r\n     Program Terminated with Maximum 1000 Matches\r\n",
+         "\"Ashby Parva" + blanks(34) + "\",\"A\",\"LEI\",\"ENG\",\"SP5288\",\"   3.2\",\" North by North East\",\r\n"
+             + blankCsvLine({45, 1, 3, 3, 6, 6, 20})
+             + "\"  Program Terminated with Maximum 1000 Matche\",\" \",\"   \",\"   \",\"      \",\"      \",\""
+             + blanks(20) + "\",\r\n"},
+        {kListHead + kListLine + "\r\n \r\n \r\n      1 Records Listed for  LEI County\r\n",
+         kAshby + "\"435\",\"2316\",\r\n" + blankCsvLine({45, 1, 3, 3, 6, 3, 4}) + blankCsvLine({45, 1, 3, 3, 6, 3, 4})
+             + "\"1 Records Listed for  LEI County" + blanks(13)
+             + "\",\" \",\"   \",\"   \",\"      \",\"   \",\"    \",\r\n"},
+        // Quotes inside a field are written unchanged.
+        {" \r\n      Search String \"a\" - List\r\n      ===\r\n \r\n      0 Records \"x\"\r\n",
+         "\"0 Records \"x\"" + blanks(32) + "\",\" \",\"   \",\"   \",\"      \",\"   \",\"    \",\r\n"},
+        // LF-only lines read the same; a last line without an ending still converts.
+        {" \n      County of LEI - List\n      ===\n \n" + kListLine, kAshby + "\"435\",\"2316\",\r\n"},
+    };
+    for (const auto& [report, csv] : cases)
+        EXPECT_EQ(reports::reportToCsv(report), csv) << report;
 }
 
 TEST(CsvConvert, RecognitionOfTheKind)
 {
-    struct Case {
-        const char* text;
-        bool known;
-    } cases[] = {
+    const std::pair<const char*, bool> cases[] = {
         {"", false},
         {"short\r\nlines\r\nonly\r\n", false},
         {"      Count\r\n", false}, // eleven characters
@@ -92,15 +66,8 @@ TEST(CsvConvert, RecognitionOfTheKind)
         {"      steeplewatcher\r\n", false}, // case matters
         {"\r\n\r\n      Steeplewatcher", true},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(reports::reportToCsv(c.text).has_value(), c.known) << c.text;
+    for (const auto& [text, known] : cases)
+        EXPECT_EQ(reports::reportToCsv(text).has_value(), known) << text;
 }
 
-TEST(CsvConvert, LineEndingsAndFileEndingWithoutLineEnd)
-{
-    // LF-only lines read the same; a last line without an ending still converts.
-    std::string report = " \n      County of LEI - List\n      ===\n \n" + kListLine;
-    auto csv = *reports::reportToCsv(report);
-    EXPECT_EQ(csv.substr(0, 7), "\"Ashby ");
-    EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 1);
-}
+} // namespace

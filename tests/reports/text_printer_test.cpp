@@ -44,32 +44,20 @@ TEST(TextPrinter, PageLayout)
         Log printed; // after "begin Job" and the font
     };
     const Case cases[] = {
-        {"down from the top left corner", 1000, 1000, {"one", "two"}, {"0,0 one", "0,22 two", "end"}},
-        {"what does not fit the width wraps at the left edge",
-         40,
-         1000,
-         {"abcdefghij", "kl"},
-         {"0,0 abcd", "0,22 efgh", "0,44 ij", "0,66 kl", "end"}},
+        {"down from the top left", 1000, 1000, {"one", "two"}, {"0,0 one", "0,22 two", "end"}},
+        {"wraps at the width", 40, 1000, {"abcdefghij", "kl"}, {"0,0 abcd", "0,22 efgh", "0,44 ij", "0,66 kl", "end"}},
         // After lines at 0, 22, 44 the position is 66; 110 - 66 = 44 is not less than two advances,
-        // so a fourth line fits; after it 110 - 88 = 22 < 44.
-        {"a new page when less than two advances remain",
+        // so a fourth line fits; after it 110 - 88 = 22 < 44: a new page.
+        {"break",
          1000,
          110,
-         {"1", "2", "3", "4", "5", "6"},
-         {"0,0 1", "0,22 2", "0,44 3", "0,66 4", "page", "0,0 5", "0,22 6", "end"}},
-        {"no empty page after a full last page",
-         1000,
-         110,
-         {"1", "2", "3", "4"},
-         {"0,0 1", "0,22 2", "0,44 3", "0,66 4", "end"}},
+         {"1", "2", "3", "4", "5"},
+         {"0,0 1", "0,22 2", "0,44 3", "0,66 4", "page", "0,0 5", "end"}},
+        {"no empty last page", 1000, 110, {"1", "2", "3", "4"}, {"0,0 1", "0,22 2", "0,44 3", "0,66 4", "end"}},
         // 0 -> 18 -> 36 (not past 40) -> 54 (past): the fourth line starts a page.
-        {"empty lines break only past the bottom",
-         1000,
-         40,
-         {"", "", "", "x"},
-         {"0,0 ", "0,18 ", "0,36 ", "page", "0,0 x", "end"}},
+        {"empty lines", 1000, 40, {"", "", "", "x"}, {"0,0 ", "0,18 ", "0,36 ", "page", "0,0 x", "end"}},
         {"wrapped pieces break pages too", 20, 66, {"abcdef"}, {"0,0 ab", "0,22 cd", "page", "0,0 ef", "end"}},
-        {"a narrow page still prints one character a line", 5, 10000, {"abc"}, {"0,0 a", "0,22 b", "0,44 c", "end"}},
+        {"one character a line at least", 5, 10000, {"abc"}, {"0,0 a", "0,22 b", "0,44 c", "end"}},
     };
     for (const auto& c : cases) {
         RecordingPrinter p(c.width, c.height);

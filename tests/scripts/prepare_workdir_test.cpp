@@ -45,6 +45,7 @@ TEST(PrepareWorkdir, CopiesEveryShippedFileOnceAndNeverOverwritesTheUsers)
     Folders f;
     auto run = f.prepare();
     ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "");
     EXPECT_EQ(f.workFiles(), (std::set<std::string>{"MapList.Dat", "Parishes.Dat", "Read Me.txt"}));
     EXPECT_EQ(readBytes(f.work / "Read Me.txt"), "spaces in the name");
     EXPECT_EQ(run.out, f.copied("MapList.Dat") + f.copied("Parishes.Dat") + f.copied("Read Me.txt"));
@@ -57,6 +58,7 @@ TEST(PrepareWorkdir, CopiesEveryShippedFileOnceAndNeverOverwritesTheUsers)
     EXPECT_EQ(readBytes(f.work / "Parishes.Dat"), "the user's amended data");
     EXPECT_EQ(readBytes(f.work / "MapList.Dat"), "maps");
     EXPECT_EQ(run.out, f.copied("County.txt") + f.copied("MapList.Dat"));
+    EXPECT_EQ(run.err, "");
 }
 
 TEST(PrepareWorkdir, AUsersFileInOtherLetterCaseCountsAsPresentAndWrongArgumentsAreRefused)

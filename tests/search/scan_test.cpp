@@ -1,85 +1,59 @@
 #include "search/scan.h"
 #include "support/data_files.h"
-#include "support/temp_dir.h"
 #include "text/io_error.h"
 
 #include <gtest/gtest.h>
+
+#include <optional>
 
 using testsupport::parish;
 
 namespace {
 
-struct File {
-    testsupport::TempDir dir;
-    records::RecordCursor cursor;
+struct File : testsupport::OpenDataFile {
     File()
+        : OpenDataFile({testsupport::versionRecord(), parish("Aston", "A", "WAR", "ENG", "SP0888", 408, 288),
+                        parish("Ashby", "A", "LEI", "ENG", "SK3516", 435, 316),
+                        parish("Stanton", "A", " KE", "ENG", "TQ0000", 500, 100),
+                        parish("Eglise", "A", "KEN", "ENG", "TQ0000", 500, 100),
+                        parish("Bastow", "A", "kent", "ENG", "TQ0000", 500, 100)})
     {
-        testsupport::writeDataFile(dir / "Parishes.Dat",
-                                   {
-                                       testsupport::versionRecord(),
-                                       parish("Aston", "A", "WAR", "ENG", "SP0888", 408, 288), // 1
-                                       parish("Ashby", "A", "LEI", "ENG", "SK3516", 435, 316), // 2
-                                       parish("Stanton", "A", " KE", "ENG", "TQ0000", 500, 100), // 3
-                                       parish("Eglise", "A", "KEN", "ENG", "TQ0000", 500, 100), // 4
-                                       parish("Bastow", "A", "kent", "ENG", "TQ0000", 500, 100), // 5
-                                   });
-        cursor.file.open(dir / "Parishes.Dat");
     }
 };
 
 } // namespace
 
-TEST(Scan, FindsTheFirstMatchingNameFromThePositionOn)
+// Names from the position on, and county keys containing the text: where the scan stops.
+TEST(Scan, FindsTheFirstMatchFromThePositionOn)
 {
     File f;
-    struct Case {
-        const char* text;
-        search::MatchMode mode;
-        std::int32_t from;
-        bool found;
-        std::int32_t at;
-    };
-    const Case cases[] = {
-        {"st", search::MatchMode::Start, 0, true, 3},     {"st", search::MatchMode::Anywhere, 0, true, 1},
-        {"st", search::MatchMode::Anywhere, 2, true, 3},  {"  ash  ", search::MatchMode::Start, 0, true, 2},
-        {"", search::MatchMode::Start, 0, true, 0},       {"", search::MatchMode::Anywhere, 0, false, 6},
-        {"//", search::MatchMode::Start, 0, true, 0},     {"zzz", search::MatchMode::Start, 0, false, 6},
-        {"ashby", search::MatchMode::Start, 3, false, 6}, {"ash", search::MatchMode::Start, 6, false, 6},
-    };
-    for (const auto& c : cases) {
-        f.cursor.position = c.from;
-        EXPECT_EQ(search::scanForName(f.cursor, c.text, c.mode), c.found) << c.text;
-        EXPECT_EQ(f.cursor.position, c.at) << c.text;
+    using enum search::MatchMode;
+    // text, match mode (none: a county scan), from, found, where it stopped
+    const std::tuple<const char*, std::optional<search::MatchMode>, std::int32_t, bool, std::int32_t> cases[] = {
+        {"st", Start, 0, true, 3},      {"st", Anywhere, 0, true, 1}, {"st", Anywhere, 2, true, 3},
+        {"  ash  ", Start, 0, true, 2}, {"", Start, 0, true, 0},      {"", Anywhere, 0, false, 6},
+        {"//", Start, 0, true, 0},      {"zzz", Start, 0, false, 6},  {"ashby", Start, 3, false, 6},
+        {"ash", Start, 6, false, 6},    {"ke", {}, 0, true, 3}, // " KE" stored with a leading blank
+        {"ke", {}, 4, true, 4},         {"ke", {}, 5, true, 5}, // "kent", cut to 3 when stored
+        {"", {}, 0, false, 6}};
+    for (const auto& [text, mode, from, found, at] : cases) {
+        SCOPED_TRACE(std::string(text) + " from " + std::to_string(from));
+        f.cursor.position = from;
+        EXPECT_EQ(mode ? search::scanForName(f.cursor, text, *mode) : search::scanForCounty(f.cursor, text), found);
+        EXPECT_EQ(f.cursor.position, at);
     }
     f.cursor.position = 0;
-    search::scanForName(f.cursor, "ash", search::MatchMode::Start);
+    search::scanForName(f.cursor, "ash", Start);
     EXPECT_EQ(f.cursor.record.name(), testsupport::parish("Ashby", "A", "LEI", "ENG", "SK3516", 435, 316).name());
-}
-
-TEST(Scan, CountyKeysContainTheSearchText)
-{
-    File f;
-    auto& position = f.cursor.position;
-    position = 0;
-    ASSERT_TRUE(search::scanForCounty(f.cursor, "ke"));
-    EXPECT_EQ(position, 3); // " KE" stored with a leading blank
-    ++position;
-    ASSERT_TRUE(search::scanForCounty(f.cursor, "ke"));
-    EXPECT_EQ(position, 4);
-    ++position;
-    EXPECT_TRUE(search::scanForCounty(f.cursor, "ke")); // "ken", cut to 3 when stored
-    EXPECT_EQ(position, 5);
-    position = 0;
-    EXPECT_FALSE(search::scanForCounty(f.cursor, ""));
 }
 
 TEST(Scan, AReadFailureLeavesThePositionOnTheRecordBeingRead)
 {
     File f;
     f.cursor.file.close();
-    std::string bytes = testsupport::readBytes(f.dir / "Parishes.Dat") + "partial";
-    testsupport::writeBytes(f.dir / "Parishes.Dat", bytes);
-    f.cursor.file.open(f.dir / "Parishes.Dat");
+    std::string bytes = testsupport::readBytes(f.path()) + "partial";
+    testsupport::writeBytes(f.path(), bytes);
+    f.cursor.file.open(f.path());
     f.cursor.position = 4;
     EXPECT_THROW(search::scanForName(f.cursor, "zzz", search::MatchMode::Start), text::IoError);
     EXPECT_EQ(f.cursor.position, 6);

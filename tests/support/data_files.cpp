@@ -1,6 +1,5 @@
 #include "data_files.h"
 
-#include "temp_dir.h"
 #include "text/columns.h"
 
 #include <cstdio>
@@ -10,15 +9,9 @@ namespace testsupport {
 records::ParishRecord parish(std::string_view name, std::string_view type, std::string_view county,
                              std::string_view country, std::string_view osRef, int easting, int northing)
 {
-    return records::makeRecord({
-        text::padRight(name, 45),
-        std::string(type),
-        text::padLeft(county, 3),
-        text::padLeft(country, 3),
-        text::padLeft(osRef, 6),
-        text::padLeft(std::to_string(easting), 6),
-        text::padLeft(std::to_string(northing), 6),
-    });
+    return records::makeRecord({text::padRight(name, 45), std::string(type), text::padLeft(county, 3),
+                                text::padLeft(country, 3), text::padLeft(osRef, 6),
+                                text::padLeft(std::to_string(easting), 6), text::padLeft(std::to_string(northing), 6)});
 }
 
 records::ParishRecord versionRecord(std::string_view version)
@@ -38,21 +31,11 @@ std::vector<records::ParishRecord> numberedParishes(int n)
     return out;
 }
 
-void writeDataFile(const std::filesystem::path& path, const std::vector<records::ParishRecord>& records)
+OpenDataFile::OpenDataFile(const std::vector<records::ParishRecord>& records)
 {
-    std::string bytes;
-    for (const auto& r : records)
-        bytes.append(r.bytes.data(), r.bytes.size());
-    writeBytes(path, bytes);
-}
-
-std::vector<records::ParishRecord> readDataFile(const std::filesystem::path& path)
-{
-    std::string bytes = readBytes(path);
-    std::vector<records::ParishRecord> out(bytes.size() / records::kRecordSize);
-    for (std::size_t i = 0; i < out.size(); ++i)
-        bytes.copy(out[i].bytes.data(), records::kRecordSize, i * records::kRecordSize);
-    return out;
+    writeDataFile(path(), records);
+    cursor.file.open(path());
+    cursor.position = -1;
 }
 
 maps::MapSheetRecord mapSheet(std::string_view series, std::string_view number, std::string_view west,
@@ -64,22 +47,6 @@ maps::MapSheetRecord mapSheet(std::string_view series, std::string_view number, 
     for (std::string_view text : {series, number, west, south, inset, east, north})
         r.set(static_cast<maps::SheetField>(field++), text);
     return r;
-}
-
-std::string mapListBytes(const std::vector<maps::MapSheetRecord>& sheets)
-{
-    std::string bytes;
-    for (const auto& s : sheets)
-        bytes.append(s.bytes.data(), s.bytes.size());
-    return bytes;
-}
-
-std::vector<maps::MapSheetRecord> mapSheetsOf(std::string_view bytes)
-{
-    std::vector<maps::MapSheetRecord> out(bytes.size() / maps::kSheetRecordSize);
-    for (std::size_t i = 0; i < out.size(); ++i)
-        bytes.copy(out[i].bytes.data(), maps::kSheetRecordSize, i * maps::kSheetRecordSize);
-    return out;
 }
 
 } // namespace testsupport

@@ -11,16 +11,12 @@ TEST(Cp1252, ConvertsTheWindowsRangeAndLatin1AndEveryByteRoundTrips)
     for (int b = 0; b < 256; ++b)
         all += static_cast<char>(b);
     EXPECT_EQ(text::utf8ToCp1252(text::cp1252ToUtf8(all)), all);
-    struct Case {
-        std::string cp1252, utf8;
-    };
-    const Case cases[] = {
+    const std::pair<std::string, std::string> cases[] = {
         {"Ashby", "Ashby"}, {"\x80", "\u20AC"},       {"\x9F", "\u0178"}, {"\x8A\x9A", "\u0160\u0161"},
-        {"\x96", "\u2013"}, {"Rh\xF4s", "Rh\u00F4s"}, {"\xFF", "\u00FF"},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(text::cp1252ToUtf8(c.cp1252), c.utf8) << c.utf8;
-        EXPECT_EQ(text::utf8ToCp1252(c.utf8), c.cp1252) << c.utf8;
+        {"\x96", "\u2013"}, {"Rh\xF4s", "Rh\u00F4s"}, {"\xFF", "\u00FF"}};
+    for (const auto& [cp1252, utf8] : cases) {
+        EXPECT_EQ(text::cp1252ToUtf8(cp1252), utf8) << utf8;
+        EXPECT_EQ(text::utf8ToCp1252(utf8), cp1252) << utf8;
     }
     // What cp1252 lacks, and malformed UTF-8, become question marks.
     EXPECT_EQ(text::utf8ToCp1252("Tr\u0175yn \U0001F600"), "Tr?yn ?");
@@ -29,40 +25,25 @@ TEST(Cp1252, ConvertsTheWindowsRangeAndLatin1AndEveryByteRoundTrips)
               "a?b?");
 }
 
-TEST(AnsiUpper, FoldsAccentedLettersOfTheCodePage)
+TEST(AnsiUpper, FoldsAccentedLettersOfTheCodePageAndMatchesAnUpperCaseKey)
 {
-    struct Case {
-        unsigned char in, out;
-    };
-    const Case cases[] = {
-        {'a', 'A'},   {'z', 'Z'},   {'~', '~'},   {0xE9, 0xC9},
-        {0xE0, 0xC0}, {0xFE, 0xDE}, {0xF7, 0xF7}, // division sign stays
-        {0xDF, 0xDF}, // sharp s has no capital here
-        {0xB5, 0xB5}, // micro sign stays
-        {0x9A, 0x8A}, {0x9C, 0x8C}, {0x9E, 0x8E}, {0xFF, 0x9F},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(static_cast<unsigned char>(text::ansiUpper(static_cast<char>(c.in))), c.out) << int(c.in);
+    // The division sign, sharp s and micro sign stay.
+    const std::pair<unsigned char, unsigned char> cases[] = {
+        {'a', 'A'},   {'z', 'Z'},   {'~', '~'},   {0xE9, 0xC9}, {0xE0, 0xC0}, {0xFE, 0xDE}, {0xF7, 0xF7},
+        {0xDF, 0xDF}, {0xB5, 0xB5}, {0x9A, 0x8A}, {0x9C, 0x8C}, {0x9E, 0x8E}, {0xFF, 0x9F}};
+    for (const auto& [in, out] : cases)
+        EXPECT_EQ(static_cast<unsigned char>(text::ansiUpper(static_cast<char>(in))), out) << int(in);
     char buffer[4];
     ASSERT_EQ(text::ansiUpperInto("ashby", buffer, sizeof buffer), 4u);
     EXPECT_EQ(std::string(buffer, 4), "ASHB");
-}
-
-TEST(AnsiUpper, FoldedMatchingAgainstAnUpperCaseKey)
-{
-    struct Case {
-        const char* text;
-        const char* key;
-        bool starts, contains;
-    };
-    const Case cases[] = {
+    // text, key, starts with, contains
+    const std::tuple<const char*, const char*, bool, bool> keys[] = {
         {"Ashby", "ASH", true, true},      {"Ashby", "HBY", false, true}, {"Ashby", "ASHBY", true, true},
         {"Ashby", "ASHBYX", false, false}, {"aaab", "AAB", false, true},  {"\xe9glise", "\xc9G", true, true},
-        {"Ashby", "", true, false},        {"", "A", false, false},       {"Ash  ", "H  ", false, true},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(text::startsFolded(c.text, c.key), c.starts) << c.text << "/" << c.key;
-        EXPECT_EQ(text::containsFolded(c.text, c.key), c.contains) << c.text << "/" << c.key;
+        {"Ashby", "", true, false},        {"", "A", false, false},       {"Ash  ", "H  ", false, true}};
+    for (const auto& [text, key, starts, contains] : keys) {
+        EXPECT_EQ(text::startsFolded(text, key), starts) << text << "/" << key;
+        EXPECT_EQ(text::containsFolded(text, key), contains) << text << "/" << key;
     }
 }
 

