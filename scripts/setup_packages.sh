@@ -4,16 +4,22 @@
 STEEPLEWATCHER_PACKAGES="g++ cmake ninja-build libgtest-dev googletest libbenchmark-dev qt6-base-dev \
 fonts-liberation xvfb xauth poppler-utils imagemagick x11-apps"
 
+# The house style's checkers, needed by the test command only.
+STEEPLEWATCHER_TEST_PACKAGES="clang-format clang-tidy"
+
+# The packages of the lists named (their variables' words) that are not installed.
 missing_packages() {
-    for package in $STEEPLEWATCHER_PACKAGES; do
+    for package in "$@"; do
         if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
             printf '%s ' "$package"
         fi
     done
 }
 
+# Installs the missing ones of the given packages (default: the build's).
 install_packages() {
-    missing=$(missing_packages)
+    # shellcheck disable=SC2086 # the lists split into package names
+    missing=$(missing_packages ${*:-$STEEPLEWATCHER_PACKAGES})
     [ -z "$missing" ] && return 0
     echo "Installing: $missing"
     if [ "$(id -u)" -eq 0 ]; then

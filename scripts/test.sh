@@ -7,7 +7,7 @@ repo=$(cd "$(dirname "$0")/.." && pwd)
 cd "$repo"
 . "$repo/scripts/setup_packages.sh"
 
-install_packages
+install_packages $STEEPLEWATCHER_PACKAGES $STEEPLEWATCHER_TEST_PACKAGES
 
 # Set before the build too: the build lists each test program's tests by running it.
 export QT_QPA_PLATFORM=offscreen
@@ -16,6 +16,9 @@ export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 # libdbus keeps one allocation for the life of the process under a real X server.
 export LSAN_OPTIONS="suppressions=$repo/scripts/lsan.supp"
 
-configure_build build-test -DCMAKE_BUILD_TYPE=Debug -DSTEEPLEWATCHER_SANITIZE=ON
+# Warnings are errors here; a user's own build keeps them warnings.
+configure_build build-test -DCMAKE_BUILD_TYPE=Debug -DSTEEPLEWATCHER_SANITIZE=ON -DSTEEPLEWATCHER_WERROR=ON
 cmake --build build-test -j"$(nproc)"
+# The house style: formatting of every source file, clang-tidy on the program's.
+sh scripts/lint.sh build-test
 ctest --test-dir build-test --output-on-failure -j"$(nproc)"

@@ -19,8 +19,10 @@ const Control* Window::control(std::string_view name) const
 void Window::setCommand(std::string_view name, std::function<void()> onClick)
 {
     for (Control& c : controls_)
-        if (c.name == name)
+        if (c.name == name) {
             c.onClick = std::move(onClick);
+            return;
+        }
 }
 
 bool Window::closeQuery()

@@ -93,8 +93,7 @@ void QtFeedback::setBusy(bool busy)
 
 void QtPlatform::quit()
 {
-    QMetaObject::invokeMethod(
-        qApp, [] { QCoreApplication::quit(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(qApp, "quit", Qt::QueuedConnection);
 }
 
 bool QtDialogs::printDialog()
