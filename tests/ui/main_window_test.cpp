@@ -32,6 +32,7 @@ const std::vector<records::ParishRecord> kFile = {
 std::vector<std::string> items(QComboBox& box)
 {
     std::vector<std::string> out;
+    out.reserve(static_cast<std::size_t>(box.count()));
     for (int i = 0; i < box.count(); ++i)
         out.push_back(ui::fromQt(box.itemText(i)));
     return out;
@@ -84,7 +85,7 @@ TEST_F(DesktopTest, ANavigationKeyMakesOneMoveWhereverTheFocusIsAndStillReachesT
             EXPECT_EQ(core().currentRecord(), at);
         }
         EXPECT_EQ(text("Parishfm", "Progress"), std::to_string(at));
-        EXPECT_EQ(lines("Parishfm", "Memo3"), std::vector{records::recordLine(file[at])});
+        EXPECT_EQ(lines("Parishfm", "Memo3"), std::vector{records::recordLine(file.at(static_cast<std::size_t>(at)))});
         ++i;
     }
     EXPECT_EQ(person_.take(), std::vector<Shown>{});
@@ -133,10 +134,13 @@ TEST_F(DesktopTest, LeavingTheSearchBoxAddsItsTextToTheHistoryOnce)
     start();
     type(tarPar(), "ash");
     bool boxHadFocus = false;
-    QTimer::singleShot(50, [&] {
+    QTimer person;
+    person.setSingleShot(true);
+    QObject::connect(&person, &QTimer::timeout, [&] {
         boxHadFocus = QApplication::focusWidget() && qobject_cast<QMessageBox*>(QApplication::focusWidget()->window());
         QApplication::activeModalWidget()->close();
     });
+    person.start(50);
     ui::QtDialogs(&window("Parishfm")).message("a box");
     ASSERT_TRUE(boxHadFocus);
     EXPECT_EQ(tarPar().count(), 0);

@@ -62,7 +62,7 @@ TEST_F(DesktopTest, TheViewerShowsEachNewReportFromHiddenAndPrintsTheEditedText)
 
 // Passes the job on to the PDF printer and keeps each page's lines.
 struct PageKeeper : reports::PrinterDevice {
-    explicit PageKeeper(reports::PrinterDevice& pdf) : pdf(pdf) {}
+    explicit PageKeeper(reports::PrinterDevice& device) : pdf(device) {}
     reports::PrinterDevice& pdf;
     std::vector<std::vector<std::string>> pages = {{}};
     void begin(const std::string& t) override { pdf.begin(t); }
@@ -89,6 +89,7 @@ TEST_F(DesktopTest, ALongReportPrintsToPdfOnThePagesTheLayoutDecides)
 {
     writeParishes(3);
     std::vector<std::string> report;
+    report.reserve(200);
     for (int i = 0; i < 200; ++i)
         report.push_back("Parish " + std::to_string(i) + " A LEI ENG SK3516 435 316");
     testsupport::writeBytes(dir_ / "ParList.txt", text::joinLines(report));
