@@ -9,6 +9,7 @@
 #include "place_merge.h"
 #include "place_selection.h"
 #include "plot_files.h"
+#include "records/working_files.h"
 #include "source_places.h"
 #include "text/io_error.h"
 #include "text/text_file.h"
@@ -60,19 +61,19 @@ BuiltData buildData(const std::filesystem::path& sourceDir)
     facts.notePlaces(places);
 
     BuiltData data;
-    data.files.push_back({"Parishes.Dat", fileBytes(records)});
-    data.files.push_back({"County.txt", countyListText(records)});
+    data.files.push_back({std::string(files::kParishes), fileBytes(records)});
+    data.files.push_back({std::string(files::kCounties), countyListText(records)});
     std::string mapList = mapListText(readSource(sourceDir, kMapListSource), kMapListSource, facts.badLines);
-    data.files.push_back({"Maplist.txt", mapList});
-    data.files.push_back({"MapList.Dat", maps::convertMapList(mapList)});
-    data.files.push_back(
-        {"UKCoast.Txt", coastlineFile(readSource(sourceDir, kGbCoastSource), kGbCoastSource, false, facts.badLines)});
-    data.files.push_back(
-        {"IRLCoast.Txt", coastlineFile(readSource(sourceDir, kIrlCoastSource), kIrlCoastSource, true, facts.badLines)});
-    data.files.push_back(
-        {"UKLocs.Txt", placeFile(readSource(sourceDir, kGbTownsSource), kGbTownsSource, false, facts.badLines)});
-    data.files.push_back(
-        {"IRLLocs.Txt", placeFile(readSource(sourceDir, kIrlTownsSource), kIrlTownsSource, true, facts.badLines)});
+    data.files.push_back({std::string(files::kMapListText), mapList});
+    data.files.push_back({std::string(files::kMapList), maps::convertMapList(mapList)});
+    data.files.push_back({std::string(files::kGbCoast),
+                          coastlineFile(readSource(sourceDir, kGbCoastSource), kGbCoastSource, false, facts.badLines)});
+    data.files.push_back({std::string(files::kIrlCoast), coastlineFile(readSource(sourceDir, kIrlCoastSource),
+                                                                       kIrlCoastSource, true, facts.badLines)});
+    data.files.push_back({std::string(files::kGbPlaces),
+                          placeFile(readSource(sourceDir, kGbTownsSource), kGbTownsSource, false, facts.badLines)});
+    data.files.push_back({std::string(files::kIrlPlaces),
+                          placeFile(readSource(sourceDir, kIrlTownsSource), kIrlTownsSource, true, facts.badLines)});
     data.report = facts.report(data.files);
     return data;
 }
