@@ -6,8 +6,6 @@
 //
 // STEEPLEWATCHER_UPDATE_GOLDEN=1 rewrites the expected files from the actual
 // output; read every changed line before keeping it.
-#include "run_program.h"
-
 #include "support/data_files.h"
 #include "support/temp_dir.h"
 #include "text/text_file.h"
@@ -233,7 +231,15 @@ bool isWrittenBy(const GoldenCase& c, const std::string& file)
     return std::find(c.writes.begin(), c.writes.end(), file) != c.writes.end();
 }
 
-void updateGolden(const std::string& name, const testsupport::ProgramRun& run)
+// Runs the built driver in dir: "ARGUMENTS" as a shell would take them.
+testsupport::CommandRun runDriver(const TempDir& dir, const std::string& arguments)
+{
+    const TempDir output; // not in dir, whose files the cases compare
+    return testsupport::runCommand(testsupport::quoted(STEEPLEWATCHER_SCRIPT) + " " + arguments, dir.path(),
+                                   output.path());
+}
+
+void updateGolden(const std::string& name, const testsupport::CommandRun& run)
 {
     testsupport::writeBytes(kGolden / (name + ".expected"), run.out);
     fs::path errPath = kGolden / (name + ".stderr");
@@ -255,11 +261,7 @@ TEST_P(Golden, TranscriptAndStatusMatch)
     c.makeData(dir);
     const auto before = folderContent(dir.path());
 
-    std::vector<std::string> args;
-    if (c.scriptAsArgument)
-        args.push_back(script.string());
-    const auto run = testsupport::runProgram(STEEPLEWATCHER_SCRIPT, args, dir.path(),
-                                             c.scriptAsArgument ? fs::path("/dev/null") : script);
+    const auto run = runDriver(dir, (c.scriptAsArgument ? "" : "< ") + testsupport::quoted(script));
 
     const char* updateVariable = std::getenv("STEEPLEWATCHER_UPDATE_GOLDEN");
     const bool update = updateVariable && std::string(updateVariable) == "1";
@@ -294,7 +296,7 @@ TEST(DriverProgram, ARadiusPassStopsAtTheThousandthHitAndEveryOutputHoldsIt)
 {
     TempDir dir;
     crowdedParishes(dir);
-    const auto run = testsupport::runProgram(STEEPLEWATCHER_SCRIPT, {}, dir.path(), kGolden / "radius_max.script");
+    const auto run = runDriver(dir, "< " + testsupport::quoted(kGolden / "radius_max.script"));
     ASSERT_EQ(run.status, 0) << run.err;
     const auto transcript = text::splitLines(run.out); // LF lines split as well
     const auto report = text::splitLines(testsupport::readBytes(dir / "ParList.txt"));
@@ -335,12 +337,12 @@ TEST(DriverProgram, RefusesAScriptItCannotRead)
 {
     TempDir dir;
     twentyRecords(dir);
-    auto run = testsupport::runProgram(STEEPLEWATCHER_SCRIPT, {"no-such.script"}, dir.path(), "/dev/null");
+    auto run = runDriver(dir, "no-such.script < /dev/null");
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err, "steeplewatcher-script: cannot read no-such.script: No such file or directory\n");
     EXPECT_EQ(run.status, 2);
 
-    run = testsupport::runProgram(STEEPLEWATCHER_SCRIPT, {"a", "b"}, dir.path(), "/dev/null");
+    run = runDriver(dir, "a b < /dev/null");
     EXPECT_EQ(run.err, "usage: steeplewatcher-script [SCRIPT]\n");
     EXPECT_EQ(run.status, 2);
 }
