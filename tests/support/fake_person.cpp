@@ -16,9 +16,16 @@ std::vector<Shown> FakePerson::take()
     return std::exchange(shown_, {});
 }
 
+void FakePerson::box(Shown::Kind kind, std::string text)
+{
+    record(kind, std::move(text));
+    if (auto act = std::exchange(during_, {}))
+        act();
+}
+
 bool FakePerson::ask(Shown::Kind kind, const std::string& text, std::string_view yes)
 {
-    record(kind, text);
+    box(kind, text);
     if (answers_.empty()) {
         ADD_FAILURE() << "a box appeared with no answer queued: " << text;
         return false;
@@ -30,7 +37,7 @@ bool FakePerson::ask(Shown::Kind kind, const std::string& text, std::string_view
 
 std::optional<std::string> FakePerson::inputBox(const std::string&, const std::string& prompt, const std::string&)
 {
-    record(Shown::Kind::Input, prompt);
+    box(Shown::Kind::Input, prompt);
     if (answers_.empty()) {
         ADD_FAILURE() << "an input box appeared with no answer queued: " << prompt;
         return std::nullopt;

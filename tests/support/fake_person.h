@@ -6,6 +6,7 @@
 #include "app/window.h"
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,16 +32,21 @@ public:
     bool answersLeft() const { return !answers_.empty(); }
     // Every line printed, with "print TITLE", "page" and "end" marks.
     const std::vector<std::string>& printed() const { return printer_.lines; }
+    // What the person does while the next box of any kind is up; under a real
+    // event loop the windows still get the person's clicks and keys meanwhile.
+    void duringNextBox(std::function<void()> act) { during_ = std::move(act); }
+    // Prints on that device (a real printer) instead; null for the line printer again.
+    void printOn(reports::PrinterDevice* device) { device_ = device; }
 
-    void message(const std::string& text) override { record(Shown::Kind::Message, text); }
-    void warningOk(const std::string& text) override { record(Shown::Kind::Warning, text); }
+    void message(const std::string& text) override { box(Shown::Kind::Message, text); }
+    void warningOk(const std::string& text) override { box(Shown::Kind::Warning, text); }
     bool warningYesNo(const std::string& text) override { return ask(Shown::Kind::Warning, text, "Yes"); }
     bool confirmYesNo(const std::string& text) override { return ask(Shown::Kind::Confirm, text, "Yes"); }
     bool confirmOkCancel(const std::string& text) override { return ask(Shown::Kind::Confirm, text, "OK"); }
     bool infoYesNo(const std::string& text) override { return ask(Shown::Kind::Info, text, "Yes"); }
     std::optional<std::string> inputBox(const std::string& title, const std::string& prompt,
                                         const std::string& defaultText) override;
-    void errorBox(const std::string& text) override { record(Shown::Kind::Error, text); }
+    void errorBox(const std::string& text) override { box(Shown::Kind::Error, text); }
     bool printDialog() override { return ask(Shown::Kind::PrintDialog, "", "OK"); }
 
     void beep() override { record(Shown::Kind::Beep, ""); }
@@ -48,7 +54,7 @@ public:
     int busyDepth() const { return busy_; }
 
     void quit() override { record(Shown::Kind::Quit, ""); }
-    reports::PrinterDevice& printer() override { return printer_; }
+    reports::PrinterDevice& printer() override { return device_ ? *device_ : printer_; }
     bool openUrl(const std::string& address) override
     {
         record(Shown::Kind::Browse, address);
@@ -77,12 +83,15 @@ private:
     };
 
     void record(Shown::Kind kind, std::string text) { shown_.push_back({kind, std::move(text)}); }
+    void box(Shown::Kind kind, std::string text);
     bool ask(Shown::Kind kind, const std::string& text, std::string_view yes);
 
     std::vector<Shown> shown_;
     std::deque<std::string> answers_;
     Printer printer_;
     int busy_ = 0;
+    std::function<void()> during_;
+    reports::PrinterDevice* device_ = nullptr;
 };
 
 } // namespace testsupport

@@ -1,124 +1,83 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The report viewer: a new report shows when it comes on screen, edits stay
-// while it is there and are what prints, and a long report printed to PDF.
+// The report viewer: edits stay while it is on screen and print, on real PDF
+// pages as the text printer lays them out; a new report shows on coming back.
 #include "ui_fixture.h"
 
-#include "support/data_files.h"
 #include "text/text_file.h"
-#include "ui/qt_printer.h"
 
 #include <QCheckBox>
-#include <QPlainTextEdit>
-
-#include <sstream>
 
 namespace uitest {
 namespace {
 
-using Kind = Shown::Kind;
-
-TEST_F(DesktopTest, TheViewerShowsEachNewReportFromHiddenAndPrintsTheEditedText)
-{
-    writeParishes(30);
-    start();
-    auto countyList = [&](const char* county) {
-        type(tarPar(), county);
-        person_.answer("Yes");
-        choose("SelectedCounty1");
-    };
-    auto report = [&] { return text::splitLines(testsupport::readBytes(dir_ / "ParList.txt")); };
-    ui::FormWindow& viewer = window("ParListFm");
-    countyList("lei");
-    ASSERT_TRUE(viewer.isVisible());
-    EXPECT_EQ(lines("ParListFm", "RichEdit1"), report());
-    EXPECT_EQ(report().size(), 37u);
-
-    auto& shown = widget<QPlainTextEdit>("ParListFm", "RichEdit1");
-    shown.setFocus();
-    QTest::keyClick(&shown, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(&shown, "edited");
-    QTest::keyClick(&shown, Qt::Key_Return);
-    countyList("***");
-    EXPECT_EQ(lines("ParListFm", "RichEdit1"), (std::vector<std::string>{"edited", ""}));
-    person_.take();
-    person_.answer("OK");
-    click("ParListFm", "Print");
-    EXPECT_EQ(person_.take(), std::vector{Shown{Kind::PrintDialog}});
-    EXPECT_EQ(person_.printed(), (std::vector<std::string>{"begin Steeplewatcher", "edited", "", "end"}));
-
-    // The plot's settings reach the core and stay; the close box hides the viewer.
-    type(widget("ParListFm", "Scale"), "40");
-    QTest::mouseClick(&widget<QCheckBox>("ParListFm", "CheckBox1"), Qt::LeftButton);
-    viewer.close();
-    EXPECT_FALSE(viewer.isVisible());
-    EXPECT_FALSE(desktop_->program().window("ParListFm")->visible());
-    choose("PrintPreview2");
-    EXPECT_TRUE(viewer.isVisible());
-    EXPECT_EQ(lines("ParListFm", "RichEdit1"), report());
-    EXPECT_EQ(text("ParListFm", "Scale"), "40");
-    EXPECT_TRUE(widget<QCheckBox>("ParListFm", "CheckBox1").isChecked());
-    EXPECT_EQ(person_.take(), std::vector<Shown>{});
-}
-
-// Passes the job on to the PDF printer and keeps each page's lines.
-struct PageKeeper : reports::PrinterDevice {
-    explicit PageKeeper(reports::PrinterDevice& device) : pdf(device) {}
-    reports::PrinterDevice& pdf;
+// The PDF printer, keeping each page's lines as well.
+struct PageKeeper : ui::QtPrinterDevice {
+    using QtPrinterDevice::QtPrinterDevice;
     std::vector<std::vector<std::string>> pages = {{}};
-    void begin(const std::string& t) override { pdf.begin(t); }
-    void setFont(const std::string& f, int p) override { pdf.setFont(f, p); }
-    int pageWidth() override { return pdf.pageWidth(); }
-    int pageHeight() override { return pdf.pageHeight(); }
-    int textWidth(std::string_view t) override { return pdf.textWidth(t); }
-    int textHeight(std::string_view t) override { return pdf.textHeight(t); }
-    int charHeight() override { return pdf.charHeight(); }
     void drawLine(int x, int y, std::string_view t) override
     {
         pages.back().emplace_back(t);
-        pdf.drawLine(x, y, t);
+        QtPrinterDevice::drawLine(x, y, t);
     }
     void newPage() override
     {
         pages.emplace_back();
-        pdf.newPage();
+        QtPrinterDevice::newPage();
     }
-    void end() override { pdf.end(); }
 };
 
-TEST_F(DesktopTest, ALongReportPrintsToPdfOnThePagesTheLayoutDecides)
+TEST_F(DesktopTest, TheViewerPrintsTheEditedTextOnPdfPagesAndShowsANewReportWhenShownAgain)
 {
-    writeParishes(3);
-    std::vector<std::string> report;
-    report.reserve(200);
+    writeParishes(30);
+    std::vector<std::string> edited = {"edited"};
     for (int i = 0; i < 200; ++i)
-        report.push_back("Parish " + std::to_string(i) + " A LEI ENG SK3516 435 316");
-    testsupport::writeBytes(dir_ / "ParList.txt", text::joinLines(report));
+        edited.push_back("Parish " + std::to_string(i) + " A LEI ENG SK3516 435 316");
+    testsupport::writeBytes(dir_ / "ParList.txt", text::joinLines({edited.begin() + 1, edited.end()}));
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(QString::fromStdString((dir_ / "report.pdf").string()));
     printer.setPageSize(QPageSize(QPageSize::A4));
-    ui::QtPrinterDevice pdf(printer);
-    PageKeeper keeper(pdf);
-    person_.printOn(keeper);
+    PageKeeper pdf(printer);
+    person_.printOn(&pdf);
     start();
     choose("PrintPreview2");
-    person_.answer("OK");
+    auto& shown = widget<QPlainTextEdit>("ParListFm", "RichEdit1");
+    shown.setFocus();
+    QTest::keyClick(&shown, Qt::Key_Home, Qt::ControlModifier);
+    QTest::keyClicks(&shown, "edited");
+    QTest::keyClick(&shown, Qt::Key_Return);
+    type(tarPar(), "lei"); // a new report while the viewer is on screen
+    person_.answer({"Yes", "OK"});
+    choose("SelectedCounty1");
+    EXPECT_EQ(lines("ParListFm", "RichEdit1"), edited);
+    person_.take();
     click("ParListFm", "Print");
-    EXPECT_EQ(person_.take(), std::vector{Shown{Kind::PrintDialog}});
+    EXPECT_EQ(person_.take(), (Shows{{Kind::PrintDialog, ""}}));
 
     // The PDF read back holds every line, on the pages the text printer broke them into.
-    ASSERT_GE(keeper.pages.size(), 3u);
+    ASSERT_GE(pdf.pages.size(), 3u);
+    std::vector<std::string> printed;
+    std::string pdfText; // as pdftotext gives it: each line ended, each page too
+    for (const auto& page : pdf.pages) {
+        printed.insert(printed.end(), page.begin(), page.end());
+        for (const std::string& line : page)
+            pdfText += line + '\n';
+        pdfText += '\f';
+    }
+    EXPECT_EQ(printed, edited);
     testsupport::CommandRun run = testsupport::runCommand("pdftotext -raw report.pdf -", dir_.path(), dir_.path());
     ASSERT_EQ(run.status, 0) << run.err;
-    std::vector<std::vector<std::string>> pdfPages;
-    std::istringstream pages(run.out);
-    for (std::string page; std::getline(pages, page, '\f');) {
-        std::istringstream pageLines(page);
-        pdfPages.emplace_back();
-        for (std::string line; std::getline(pageLines, line);)
-            pdfPages.back().push_back(line);
-    }
-    EXPECT_EQ(pdfPages, keeper.pages);
+    EXPECT_EQ(run.out, pdfText);
+
+    type(widget("ParListFm", "Scale"), "40");
+    click("ParListFm", "CheckBox1");
+    window("ParListFm").close();
+    EXPECT_FALSE(window("ParListFm").isVisible());
+    choose("PrintPreview2");
+    EXPECT_EQ(lines("ParListFm", "RichEdit1"), text::splitLines(testsupport::readBytes(dir_ / "ParList.txt")));
+    EXPECT_EQ(widget<QLineEdit>("ParListFm", "Scale").text(), "40");
+    EXPECT_TRUE(widget<QCheckBox>("ParListFm", "CheckBox1").isChecked());
+    EXPECT_EQ(person_.take(), Shows{});
 }
 
 } // namespace
