@@ -83,7 +83,6 @@ TEST(MergeSources, EnglishPlacesTakeTheGeoNamesPositionHistoricCountiesAreFoundA
                      "Bury St.Edmunds|SFK|ENG|585,264|T", "Newton|LEI|ENG|403,301|V", "Herne Bay|KEN|ENG|617,168|T",
                      "Faraway|LEI|ENG|400,300|P", "Newton|LEI|ENG|400,300|P", "Holme|YKS|ENG|412,502|P",
                      "Holme|NTT|ENG|415,502|P"}));
-    EXPECT_EQ(places[0].origin, Origin::GeoNames);
     EXPECT_EQ(places[4].origin, Origin::EnglandListGeoNamesPosition);
     EXPECT_EQ(std::tuple(stats.geoNamesPositions, stats.geoNamesEnglandUnused, stats.flaggedKept, stats.flaggedLeftOut,
                          stats.duplicates, stats.englishNames),
@@ -187,8 +186,12 @@ TEST(SelectPlaces, LeavesOutWaterwaysThenTheNearestHamletsThenOthers)
         EXPECT_EQ(summaries(places, 'n'), left) << limit;
         EXPECT_EQ(std::tuple(stats.waterways, stats.hamlets, stats.others), std::tuple(waterways, hamlets, others));
     }
-    auto geoNamesOnly = std::vector{all[6], all[6]};
-    EXPECT_THROW(tools::selectPlaces(geoNamesOnly, 1), tools::SourceError); // places from GeoNames are never left out
+    auto places = std::vector{all[6], all[6]};
+    EXPECT_THROW(tools::selectPlaces(places, 1), tools::SourceError); // places from GeoNames are never left out
+    places = {place("A End", 100, 100), place("Alpha", 100, 100),   place("Zed", 200, 200),
+              place("Z End", 200, 200), place("Zed Two", 201, 200), place("Zed Three", 200, 201)};
+    tools::selectPlaces(places, 5); // the most crowded goes first, before one earlier in name order
+    EXPECT_EQ(summaries(places, 'n'), (Texts{"A End", "Alpha", "Zed", "Zed Two", "Zed Three"}));
 }
 
 } // namespace

@@ -1,6 +1,5 @@
-// The shipped files: records and county list as written, the shipped data
-// rebuilt from the sources by the real builder byte for byte the same, every
-// record well formed and in the sort's order.
+// The shipped files: records and county list as written; the shipped data is what the real builder makes from the
+// sources, byte for byte, every record well formed and in the sort's order.
 #include "county_list.h"
 #include "csv_table.h"
 #include "data_build.h"
