@@ -1,6 +1,7 @@
-// The shipped data: rebuilt from the sources by the real builder it comes out
-// byte for byte the same, every record is well formed and in the sort's
-// order, and the program finds what a user would look for.
+// The shipped files: records and county list as written; the shipped data is what the real builder makes from the
+// sources, byte for byte, every record well formed and in the sort's order.
+#include "county_list.h"
+#include "csv_table.h"
 #include "data_build.h"
 #include "historic_counties.h"
 #include "parish_file.h"
@@ -8,8 +9,6 @@
 #include "support/data_files.h"
 #include "support/temp_dir.h"
 #include "text/ansi.h"
-#include "text/numbers.h"
-#include "text/text_file.h"
 
 #include <gtest/gtest.h>
 
@@ -17,6 +16,8 @@
 #include <set>
 
 namespace {
+
+using tools::Place;
 
 namespace fs = std::filesystem;
 using records::Field;
@@ -33,16 +34,28 @@ testsupport::CommandRun runBuilder(const TempDir& dir, const std::string& args)
     return testsupport::runCommand(quoted(SW_BUILD_DATA) + " " + args, dir.path(), dir.path());
 }
 
-std::string trimmed(std::string_view s)
+TEST(ParishFile, RecordsStoredAsTheAmendmentWindowDoesAndACountyListOfTheCodesUsed)
 {
-    return std::string(text::trimBlanks(s));
-}
-
-const std::vector<ParishRecord>& shippedRecords()
-{
-    static const std::vector<ParishRecord> records =
-        testsupport::recordsOf<ParishRecord>(readBytes(kShipped / "Parishes.Dat"));
-    return records;
+    const Place places[] = {{"Ashby-de-la-Zouch", 'T', "LEI", "ENG", 435, 316},
+                            {"Galway", 'T', "GAL", "IRL", 129, 225, true},
+                            {"Lerwick", 'T', "SHI", "SCT", 447, 1141},
+                            {"Brecon", 'T', "BRE", "WLS", 304, 228},
+                            {"Leicester", 'C', "LEI", "ENG", 458, 304}};
+    // The Irish grid's square is one letter: the reference is five characters, right-aligned. Leading zeros of the
+    // four figures, and a northing of four digits.
+    EXPECT_EQ(tools::parishRecord(places[0]),
+              testsupport::parish("Ashby-de-la-Zouch", "T", "LEI", "ENG", "SK3516", 435, 316));
+    EXPECT_EQ(tools::parishRecord(places[1]), testsupport::parish("Galway", "T", "GAL", "IRL", " M2925", 129, 225));
+    EXPECT_EQ(tools::versionRecord("1.0 test"),
+              testsupport::parish("// Database Version 1.0 test", " ", "", "", "", 0, 0));
+    std::string text = tools::countyListText(tools::parishRecords(std::vector<Place>(places, places + 5)));
+    EXPECT_TRUE(text.starts_with("Steeplewatcher County Codes\r\n===========================\r\n\r\n")) << text;
+    EXPECT_TRUE(text.ends_with(
+        ".\r\n\r\nEngland (ENG)\r\n  LEI  Leicestershire\r\n\r\nWales (WLS)\r\n  BRE  "
+        "Brecknockshire\r\n\r\nScotland (SCT)\r\n  SHI  Shetland\r\n\r\nIreland (IRL)\r\n  GAL  Galway\r\n"))
+        << text;
+    EXPECT_THROW(tools::countyListText(tools::parishRecords({{"Nowhere", 'P', "XYZ", "ENG", 400, 300}})),
+                 tools::SourceError); // a code without a name
 }
 
 TEST(ShippedData, IsExactlyWhatTheBuilderMakesFromTheSources)
@@ -60,52 +73,25 @@ TEST(ShippedData, IsExactlyWhatTheBuilderMakesFromTheSources)
     for (const auto& entry : fs::directory_iterator(kShipped))
         shipped.insert(entry.path().filename().string());
     EXPECT_EQ(shipped, built);
-    // The report names each bad source row by its line.
-    for (const char* line : {"places_england_histcounty_wp.csv line 12932: no name\n",
-                             "places_england_histcounty_wp.csv line 24574: the name is longer than 45 characters: "
-                             "\"Manchester and Ashton Canal, Hollinwood Branch\"\n",
-                             "Parishes.Dat: 29000 records, the version record and 28999 places\n"})
-        EXPECT_NE(run.out.find(line), std::string::npos) << line;
-}
-
-TEST(ShippedData, TheBuilderWritesNothingWhenASourceIsMissing)
-{
-    TempDir dir;
-    fs::create_directory(dir / "sources");
-    for (const std::string& name : tools::sourceFileNames())
-        if (name != "Maplist_LR.txt")
-            fs::copy_file(kSources / name, dir / "sources" / name);
-    auto run = runBuilder(dir, quoted(dir / "sources") + " " + quoted(dir / "out"));
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "build-data: Maplist_LR.txt: File not found\n");
-    EXPECT_FALSE(fs::exists(dir / "out"));
-    EXPECT_EQ(runBuilder(dir, quoted(dir / "sources")).status, 2);
 }
 
 TEST(ShippedParishes, AVersionRecordThenWellFormedPlacesInTheSortsOrderAndWhereAUserLooks)
 {
-    const auto& records = shippedRecords();
+    const auto records = testsupport::recordsOf<ParishRecord>(readBytes(kShipped / "Parishes.Dat"));
     ASSERT_EQ(records.size(), tools::kMaxShippedRecords);
     ASSERT_LE(records.size(), records::kMaxSortRecords);
     EXPECT_EQ(records[0], tools::versionRecord());
     std::map<std::string, int> perCountry;
-    std::map<std::string, std::string> found; // "name county" -> type|country|OSRef|easting|northing
     for (std::size_t i = 1; i < records.size(); ++i) {
         const ParishRecord& r = records[i];
         SCOPED_TRACE("record " + std::to_string(i) + ": " + std::string(r.name()));
-        std::string name = trimmed(r.name());
+        std::string name(text::trimBlanks(r.name()));
         ASSERT_TRUE(!name.empty() && name.front() != '~' && !r.isVersionRecord());
-        ASSERT_NE(std::string_view("CTVDP").find(r.get(Field::Type)), std::string_view::npos);
         const tools::County* county = tools::findCounty(r.get(Field::County));
         ASSERT_NE(county, nullptr);
         ASSERT_EQ(county->country, r.get(Field::Country));
         ++perCountry[std::string(county->country)];
         perCountry["NIR"] += std::string_view("ANT ARM DOW FER LDY TYR").find(county->code) != std::string_view::npos;
-        ASSERT_GT(text::readWhole(r.get(Field::Easting)).value, 0);
-        ASSERT_GT(text::readWhole(r.get(Field::Northing)).value, 0);
-        std::string& fields = found[name + " " + std::string(county->code)] = r.get(Field::Type);
-        for (Field f : {Field::Country, Field::OSRef, Field::Easting, Field::Northing})
-            fields += "|" + std::string(r.get(f));
     }
     for (auto [country, least] :
          {std::pair{"ENG", 25000}, {"WLS", 400}, {"SCT", 600}, {"IRL", 600}, {"NIR", 100}, {"IOM", 50}})
@@ -113,46 +99,6 @@ TEST(ShippedParishes, AVersionRecordThenWellFormedPlacesInTheSortsOrderAndWhereA
     std::vector<ParishRecord> sorted = records;
     records::sortByName(sorted);
     EXPECT_TRUE(sorted == records) << "sorting the shipped file would change it";
-    // An Irish place under its English name, a Scottish place rule, counties corrected from GeoNames.
-    for (auto [place, fields] : {std::pair{"Galway GAL", "T|IRL| M2925|   129|   225"},
-                                 {"Bo'ness WLN", "T|SCT|NS9981|   299|   681"},
-                                 {"Hereford HEF", "T|ENG|SO5140|   351|   240"},
-                                 {"Chirk DEN", "V|WLS|SJ2938|   329|   338"}})
-        EXPECT_EQ(found[place], fields) << place;
-    for (const char* place : {"Gaillimh GAL", "Chirk SAL", "Hereford WOR"})
-        EXPECT_FALSE(found.contains(place)) << place;
-}
-
-// The program itself (its script driver) on a copy of the shipped file, as a user runs it:
-// every record counted, and a real radius search.
-TEST(ShippedParishes, TenMilesAroundAshbyDeLaZouchListsItsNeighbours)
-{
-    TempDir dir;
-    fs::copy_file(kShipped / "Parishes.Dat", dir / "Parishes.Dat");
-    testsupport::writeBytes(dir / "run.script", "key End\nstate\nset TarPar \"Ashby-de-la-Zouch\"\nclick FindFirst\n"
-                                                "click Select1stParish\ndump Parish1\nset Radius \"10\"\n"
-                                                "click ParishGroup\ndump Hits\n");
-    fs::create_directory(dir / "output");
-    auto run = testsupport::runCommand(quoted(STEEPLEWATCHER_SCRIPT) + " run.script", dir.path(), dir / "output");
-    ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.err, "");
-    std::vector<std::string> lines = text::splitLines(readBytes(dir / "ParList.txt"));
-    ASSERT_GT(lines.size(), 9u);
-    EXPECT_EQ(run.out, "beep\nstate record 28999 of 29000\nParish1 = \"Ashby-de-la-Zouch, T, LEI, ENG\"\n"
-                       "show ParListFm\nHits = \""
-                           + std::to_string(lines.size() - 9) + "\"\n"); // nine heading lines
-    std::map<std::string, std::string> hits; // "name county" -> miles
-    for (std::size_t i = 9; i < lines.size(); ++i)
-        hits[trimmed(lines[i].substr(3, 46)) + " " + lines[i].substr(51, 3)] = trimmed(lines[i].substr(65, 6));
-    EXPECT_TRUE(hits.size() > 100u && hits.size() < 300u) << hits.size();
-    for (auto [place, miles] : {std::pair{"Ashby-de-la-Zouch LEI", "0.0"},
-                                {"Measham LEI", "2.8"},
-                                {"Swadlincote DBY", "4.2"},
-                                {"Burton upon Trent STS", "8.1"},
-                                {"Castle Donington LEI", "8.8"}})
-        EXPECT_EQ(hits[place], miles) << place;
-    for (const char* far : {"Loughborough LEI", "Leicester LEI", "Moira DOW"})
-        EXPECT_FALSE(hits.contains(far)) << far;
 }
 
 } // namespace

@@ -84,49 +84,48 @@ TEST(SourcePlaces, ReadsThePlacesOfBothLists)
     EXPECT_EQ(geo.places[0].geonameId, 2964180);
     EXPECT_EQ(geo.places[0].featureCode, "PPLA");
     EXPECT_THROW(tools::readEnglandList("name,chapman\r\nA,LEI\r\n"), tools::SourceError); // a missing column
-    EXPECT_THROW(tools::readGeoNames(kEnglandHeader), tools::SourceError);
 }
 
 TEST(SourcePlaces, SetBadRowsAsideWithTheirLineAndReason)
 {
     const std::string name46(46, 'N');
-    struct Case {
-        bool geoNames;
-        std::string row, reason; // the report is "line 3: reason: \"name\""
-    };
-    const Case cases[] = {
+    // GeoNames list or not, the row, the report of line 3
+    const std::tuple<bool, std::string, std::string> cases[] = {
         {false, ",CON,I,ENG,49,-6,92,11,SV9211,", "no name"},
-        {false, name46 + ",LEI,L,ENG,52,-1,435,315,SK3515,", "the name is longer than 45 characters"},
+        {false, name46 + ",LEI,L,ENG,52,-1,435,315,SK3515,",
+         "the name is longer than 45 characters: \"" + name46 + "\""},
         {false, "~Gone,LEI,L,ENG,52,-1,435,315,SK3515,",
-         "the name begins with \"~\", the mark of a record to be removed"},
-        {false, "// Database Version 9,LEI,L,ENG,52,-1,435,315,SK3515,", "the name begins like the version record"},
-        {false, "Far,LEI,L,ENG,52,-1,,315,SK3515,", "no easting or northing"},
-        {false, "Ruxton,HEF,H,ENG,52,-1,355,-5311,SO5500,", "northing \"-5311\" is not a whole number"},
-        {false, "Sea,CON,C,ENG,52,-1,700,10,SV0010,", "the position 700,10 is off the British grid"},
-        {false, "Zero,CON,C,ENG,52,-1,0,10,SV0010,", "the position 0,10 is off the British grid"},
+         "the name begins with \"~\", the mark of a record to be removed: \"~Gone\""},
+        {false, "// Database Version 9,LEI,L,ENG,52,-1,435,315,SK3515,",
+         "the name begins like the version record: \"// Database Version 9\""},
+        {false, "Far,LEI,L,ENG,52,-1,,315,SK3515,", "no easting or northing: \"Far\""},
+        {false, "Ruxton,HEF,H,ENG,52,-1,355,-5311,SO5500,", "northing \"-5311\" is not a whole number: \"Ruxton\""},
+        {false, "Sea,CON,C,ENG,52,-1,700,10,SV0010,", "the position 700,10 is off the British grid: \"Sea\""},
+        {false, "Zero,CON,C,ENG,52,-1,0,10,SV0010,", "the position 0,10 is off the British grid: \"Zero\""},
         {false, "Off,LEI,L,ENG,52,-1,435,315,SK3516,",
-         "the grid reference \"SK3516\" disagrees with the position (SK3515)"},
-        {false, "Brecon,BRE,B,ENG,52,-1,304,228,SO0428,", "the county code \"BRE\" is not one of ENG"},
-        {false, "Brecon,BRE,B,WLS,52,-1,304,228,SO0428,", "the country \"WLS\" is not England or the Isle of Man"},
-        {false, "Short,LEI,L,ENG,52,-1,435,315,SK3515", "expected 10 fields, found 9"},
+         "the grid reference \"SK3516\" disagrees with the position (SK3515): \"Off\""},
+        {false, "Brecon,BRE,B,ENG,52,-1,304,228,SO0428,", "the county code \"BRE\" is not one of ENG: \"Brecon\""},
+        {false, "Brecon,BRE,B,WLS,52,-1,304,228,SO0428,",
+         "the country \"WLS\" is not England or the Isle of Man: \"Brecon\""},
+        {false, "Short,LEI,L,ENG,52,-1,435,315,SK3515", "expected 10 fields, found 9: \"Short\""},
         {true, "1,Akrotiri,A,PPL,CYP,X,1,34,33,BNG,100,100,SV0000",
-         "the country \"CYP\" is not in Great Britain or Ireland"},
-        {true, "1,Cork,C,PPL,IRL,County Cork,1,51,-8,BNG,167,71,W6771", "the grid \"BNG\" is not the grid of IRL"},
-        {true, "1,Far,F,PPL,IRL,Kerry,1,51,-8,IG,500,71,V0071", "the position 500,71 is off the Irish grid"},
-        {true, "x1,Odd,O,PPL,WLS,Gwynedd,1,52,-4,BNG,257,372,SH5772", "geonameid \"x1\" is not a whole number"},
-        {true, "1,Αθήνα,A,PPL,WLS,Gwynedd,1,52,-4,BNG,257,372,SH5772", "the name has a character cp1252 lacks"}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.row);
+         "the country \"CYP\" is not in Great Britain or Ireland: \"Akrotiri\""},
+        {true, "1,Cork,C,PPL,IRL,County Cork,1,51,-8,BNG,167,71,W6771",
+         "the grid \"BNG\" is not the grid of IRL: \"Cork\""},
+        {true, "1,Far,F,PPL,IRL,Kerry,1,51,-8,IG,500,71,V0071", "the position 500,71 is off the Irish grid: \"Far\""},
+        {true, "x1,Odd,O,PPL,WLS,Gwynedd,1,52,-4,BNG,257,372,SH5772",
+         "geonameid \"x1\" is not a whole number: \"Odd\""},
+        {true, "1,Αθήνα,A,PPL,WLS,Gwynedd,1,52,-4,BNG,257,372,SH5772",
+         "the name has a character cp1252 lacks: \"Αθήνα\""}};
+    for (const auto& [isGeoNames, row, report] : cases) {
         // The good row before it is read, the bad one is not.
         auto rows =
-            c.geoNames
-                ? tools::readGeoNames(kGeoNamesHeader + "2,Good,G,PPL,ENG,Kent,1,51,1,BNG,617,168,TR1768\r\n" + c.row)
-                : tools::readEnglandList(kEnglandHeader + "Good,LEI,L,ENG,52,-1,435,315,SK3515,\r\n" + c.row + "\r\n");
-        EXPECT_EQ(rows.places.size(), 1u);
-        std::string name = c.row.substr(c.geoNames ? c.row.find(',') + 1 : 0); // the name field, first or second
-        name = name.substr(0, name.find(','));
-        EXPECT_EQ(described(rows.bad), Texts{std::string(c.geoNames ? tools::kGeoNamesFile : tools::kEnglandListFile)
-                                             + " line 3: " + c.reason + (name.empty() ? "" : ": \"" + name + "\"")});
+            isGeoNames
+                ? tools::readGeoNames(kGeoNamesHeader + "2,Good,G,PPL,ENG,Kent,1,51,1,BNG,617,168,TR1768\r\n" + row)
+                : tools::readEnglandList(kEnglandHeader + "Good,LEI,L,ENG,52,-1,435,315,SK3515,\r\n" + row + "\r\n");
+        EXPECT_EQ(rows.places.size(), 1u) << row;
+        EXPECT_EQ(described(rows.bad), Texts{std::string(isGeoNames ? tools::kGeoNamesFile : tools::kEnglandListFile)
+                                             + " line 3: " + report});
     }
 }
 
