@@ -155,6 +155,13 @@ void withCountyCodes(const TempDir& dir)
     testsupport::writeBytes(dir / "county.TXT", "Code  County\r\nLEI   Leicestershire\r\nYNY   Ynys M\xF4n\r\n");
 }
 
+// Twenty records and a CSV file of an earlier report, but no report.
+void csvWithoutReport(const TempDir& dir)
+{
+    twentyRecords(dir);
+    testsupport::writeBytes(dir / "ParList.csv", "\"kept\",\r\n");
+}
+
 // ------------------------------------------------------------ cases
 
 struct GoldenCase {
@@ -204,6 +211,7 @@ const GoldenCase kCases[] = {
     {"map_modal", aroundAshbyWithMaps, 2},
     {"show_location", aroundAshby, 0},
     {"county_codes", withCountyCodes, 0},
+    {"csv_without_report", csvWithoutReport, 0},
     {"county_codes_missing", twentyRecords, 0},
 };
 

@@ -78,26 +78,10 @@ TEST(Session, NamesThatCannotBeUsedStopTheScriptWithTheirLine)
             {"key PlotFm Home", "", "line 1: the window PlotFm is not available\n", 2},
             {"key Nowhere Home", "", "line 1: unknown window Nowhere\n", 2},
             {"exit Memo4", "", "line 1: unknown control Memo4\n", 2},
-        });
-}
-
-TEST(Session, ControlsAcceptedWithoutEffectPrintNothing)
-{
-    TempDir dir;
-    writeTwentyRecords(dir);
-    runCases(dir, {
-                      {"exit TarPar\nexit Parishfm.Radius\nexit FindFirst\nexit Memo3\n", "", "", 0},
-                      {"key Parishfm Down\ndump Parishfm.Progress\n", "Parishfm.Progress = \"1\"\n", "", 0},
-                  });
-}
-
-TEST(Session, AnswersMustMatchTheirBoxesAndBeUsedUp)
-{
-    TempDir dir;
-    writeTwentyRecords(dir);
-    runCases(
-        dir,
-        {
+            // Controls accepted without effect print nothing.
+            {"exit TarPar\nexit Parishfm.Radius\nexit FindFirst\nexit Memo3\n", "", "", 0},
+            {"key Parishfm Down\ndump Parishfm.Progress\n", "Parishfm.Progress = \"1\"\n", "", 0},
+            // Answers must match their boxes and be used up.
             {"close\nstate\n", "confirm \"Terminate Application?\" -> unanswered\n",
              "line 1: a box appeared with no answer queued\n", 3},
             {"answer Yes\nclose\n", "",
