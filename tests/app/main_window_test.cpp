@@ -53,21 +53,6 @@ TEST(Start, FindsTheDataFileWhateverItsCaseAndTellsOfAReadOnlyOrDamagedOne)
     EXPECT_EQ(readOnly.file("Parishes.Dat"), before);
 }
 
-TEST(Start, ADamagedFileIsBrowsedAndOnlyTheMoveToItsPartialRecordFails)
-{
-    std::vector<records::ParishRecord> records = testsupport::numberedParishes(12);
-    Session s(records);
-    testsupport::writeBytes(s.dir / "Parishes.Dat", s.file("Parishes.Dat") + "partial");
-    app::Parishfm& main = s.start();
-    EXPECT_EQ(s.person.take(), (std::vector<Shown>{{Kind::Message, std::string(app::msg::kDamagedDataFile)}}));
-    EXPECT_EQ(main.recordCount(), 13); // the partial record counts
-    s.program->dispatcher().dispatch([&] { main.keyDown(app::Key::End); });
-    EXPECT_EQ(s.person.take(), (std::vector<Shown>{error("Read beyond end of file.")}));
-    s.program->dispatcher().dispatch([&] { main.keyDown(app::Key::Home); });
-    EXPECT_EQ(main.currentRecord(), 0);
-    EXPECT_EQ(s.person.take(), (std::vector<Shown>{{Kind::Beep, ""}}));
-}
-
 TEST(History, LoadedSortedAndSavedAtEveryCloseAttemptUnderItsOwnSpelling)
 {
     Session s(parishes());
