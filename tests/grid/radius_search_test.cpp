@@ -48,7 +48,6 @@ TEST(RadiusSearch, WhatIsCountedAndWhereThePassStops)
     // radius, hits, how the pass stopped, the error position, where it stopped, the records
     const std::tuple<std::int32_t, int, Stop, int, int, std::vector<records::ParishRecord>> cases[] = {
         {0, 2, Stop::EndOfFile, 0, 3, {ashby, ashby, near}}, // radius 0: the same square only
-        {-1, 0, Stop::EndOfFile, 0, 2, {ashby, ashby}}, // a negative radius: none
         {1000, 1, Stop::EndOfFile, 0, 3, {eastZero, ashby, northZero}}, // an easting or northing of 0: unplaced
         {10, 2, Stop::EndOfFile, 0, 3, irish}, // an Irish centre: Irish parishes only, a blank country is not Irish
         {10, 1, Stop::BadEasting, 1, 1, {ashby, noEast, ashby}}, // ends the pass with the hits so far
@@ -63,15 +62,6 @@ TEST(RadiusSearch, WhatIsCountedAndWhereThePassStops)
                   std::tuple(hits, stop, errorPosition, position));
         EXPECT_EQ(splitLines(out.plot).size(), static_cast<std::size_t>(1 + hits));
     }
-}
-
-// A 45-character name keeps one blank before its type; the plot shows 15 of it.
-TEST(RadiusSearch, AFullLengthName)
-{
-    Pass p({parish(std::string(45, 'L'), "A", "LEI", "WLS", "SK3516", 438, 312)});
-    RadiusOutcome out = p.run(10, kAshby, 435, 316);
-    EXPECT_TRUE(out.report.ends_with(" \r\n   " + std::string(45, 'L') + " A LEI WLS SK3516   3.1 South East\r\n"));
-    EXPECT_TRUE(out.plot.ends_with("\r\nLLLLLLLLLLLLLLL   438   312LEI\r\n"));
 }
 
 TEST(RadiusSearch, TheFirstParishTextIsCutWithinItsLength)

@@ -24,9 +24,8 @@ const std::string kSheet174("\x02LR\x03"
                             "480\x04 240",
                             27);
 
-// Writing and cutting fields is shared with the parish records and tested there; the
-// layout's bytes are checked by the conversion below. A length byte beyond its field
-// reads as the capacity: 2, 3, 3, 4, 1, 3 and 4.
+// Fields are written and cut as the parish records' are (tested there). A length byte
+// beyond its field reads as the capacity: 2, 3, 3, 4, 1, 3 and 4.
 TEST(MapSheetRecord, ALengthByteBeyondItsFieldReadsAsTheCapacity)
 {
     MapSheetRecord r;

@@ -65,10 +65,4 @@ TEST(SortByName, OrdersFilesOfEverySizeUpToTheLimitMovingWholeRecords)
     }
 }
 
-TEST(SortByName, ComparesTheStoredNameOnly)
-{
-    EXPECT_FALSE(records::nameGreater(named("Ashby", "AAA"), named("Ashby", "ZZZ")));
-    EXPECT_FALSE(records::nameGreater(named("Ashby", "ZZZ"), named("Ashby", "AAA")));
-}
-
 } // namespace
