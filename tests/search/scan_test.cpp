@@ -10,31 +10,27 @@ using testsupport::parish;
 
 namespace {
 
-struct File : testsupport::OpenDataFile {
-    File()
-        : OpenDataFile({testsupport::versionRecord(), parish("Aston", "A", "WAR", "ENG", "SP0888", 408, 288),
-                        parish("Ashby", "A", "LEI", "ENG", "SK3516", 435, 316),
-                        parish("Stanton", "A", " KE", "ENG", "TQ0000", 500, 100),
-                        parish("Eglise", "A", "KEN", "ENG", "TQ0000", 500, 100),
-                        parish("Bastow", "A", "kent", "ENG", "TQ0000", 500, 100)})
-    {
-    }
-};
+const std::vector<records::ParishRecord> kRecords = {testsupport::versionRecord(),
+                                                     parish("Aston", "A", "WAR", "ENG", "SP0888", 408, 288),
+                                                     parish("Ashby", "A", "LEI", "ENG", "SK3516", 435, 316),
+                                                     parish("Stanton", "A", " KE", "ENG", "TQ0000", 500, 100),
+                                                     parish("Eglise", "A", "KEN", "ENG", "TQ0000", 500, 100),
+                                                     parish("Bastow", "A", "kent", "ENG", "TQ0000", 500, 100)};
 
 } // namespace
 
-// Names from the position on, and county keys containing the text: where the scan stops.
+// Names from the position on, and county keys containing the text: where the scan stops
+// (the plain searches and their messages are pinned by the driver's golden search case).
 TEST(Scan, FindsTheFirstMatchFromThePositionOn)
 {
-    File f;
+    testsupport::OpenDataFile f(kRecords);
     using enum search::MatchMode;
     // text, match mode (none: a county scan), from, found, where it stopped
     const std::tuple<const char*, std::optional<search::MatchMode>, std::int32_t, bool, std::int32_t> cases[] = {
-        {"st", Start, 0, true, 3},      {"st", Anywhere, 0, true, 1}, {"st", Anywhere, 2, true, 3},
-        {"  ash  ", Start, 0, true, 2}, {"", Start, 0, true, 0},      {"", Anywhere, 0, false, 6},
-        {"//", Start, 0, true, 0},      {"zzz", Start, 0, false, 6},  {"ashby", Start, 3, false, 6},
-        {"ash", Start, 6, false, 6},    {"ke", {}, 0, true, 3}, // " KE" stored with a leading blank
-        {"ke", {}, 4, true, 4},         {"ke", {}, 5, true, 5}, // "kent", cut to 3 when stored
+        {"st", Start, 0, true, 3}, {"", Start, 0, true, 0},     {"", Anywhere, 0, false, 6},
+        {"//", Start, 0, true, 0}, {"zzz", Start, 0, false, 6}, {"ash", Start, 6, false, 6},
+        {"ke", {}, 0, true, 3}, // " KE": a leading blank
+        {"ke", {}, 5, true, 5}, // "kent", cut to 3 when stored
         {"", {}, 0, false, 6}};
     for (const auto& [text, mode, from, found, at] : cases) {
         SCOPED_TRACE(std::string(text) + " from " + std::to_string(from));
@@ -42,14 +38,11 @@ TEST(Scan, FindsTheFirstMatchFromThePositionOn)
         EXPECT_EQ(mode ? search::scanForName(f.cursor, text, *mode) : search::scanForCounty(f.cursor, text), found);
         EXPECT_EQ(f.cursor.position, at);
     }
-    f.cursor.position = 0;
-    search::scanForName(f.cursor, "ash", Start);
-    EXPECT_EQ(f.cursor.record.name(), testsupport::parish("Ashby", "A", "LEI", "ENG", "SK3516", 435, 316).name());
 }
 
 TEST(Scan, AReadFailureLeavesThePositionOnTheRecordBeingRead)
 {
-    File f;
+    testsupport::OpenDataFile f(kRecords);
     f.cursor.file.close();
     std::string bytes = testsupport::readBytes(f.path()) + "partial";
     testsupport::writeBytes(f.path(), bytes);

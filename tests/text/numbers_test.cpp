@@ -2,21 +2,19 @@
 
 #include <gtest/gtest.h>
 
-// text, ok, the value when ok or else the error position, and the leading-integer value.
+// text, ok, the value when ok or else the error position, and the leading-integer value
+// (record numbers and radius texts such as "-3", "$FA", "", "5 " and "12a" are pinned by
+// the driver's golden search and radius cases).
 TEST(Numbers, WholeNumberReadingAndLeadingInteger)
 {
     const std::tuple<const char*, bool, int, int> cases[] = {
-        {"250", true, 250, 250},
         {"+7", true, 7, 7},
-        {"-3", true, -3, -3},
         {"$FA", true, 250, 250},
         {"2147483647", true, 2147483647, 2147483647},
         {"-2147483648", true, -2147483647 - 1, -2147483647 - 1},
-        {"", false, 1, 0},
         {"   ", false, 4, 0},
         {"-", false, 2, 0},
         {"$", false, 2, 0},
-        {"250 ", false, 4, 250},
         {"-12x", false, 4, 12}, // the sign is dropped when the reading fails
         {"1.5", false, 2, 1},
         {"$1G", false, 3, 1},
@@ -35,7 +33,6 @@ TEST(Numbers, WholeNumberReadingAndLeadingInteger)
 TEST(Numbers, RealNumberReading)
 {
     const std::tuple<const char*, bool, double> cases[] = {
-        {"435", true, 435},
         {"1234567890123456789", true, 1234567890123456789.0}, // beyond the quick whole-number path
         {"  -0", true, 0},
         {"-12.5", true, -12.5},
