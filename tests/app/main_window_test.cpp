@@ -53,25 +53,6 @@ TEST(Start, FindsTheDataFileWhateverItsCaseAndTellsOfAReadOnlyOrDamagedOne)
     EXPECT_EQ(readOnly.file("Parishes.Dat"), before);
 }
 
-TEST(History, LoadedSortedAndSavedAtEveryCloseAttemptUnderItsOwnSpelling)
-{
-    Session s(parishes());
-    testsupport::writeBytes(s.dir / "histlist.TXT", "zed\nash\n250");
-    s.start();
-    EXPECT_EQ(s.lines("TarPar"), (Lines{"250", "ash", "zed"}));
-    s.set("TarPar", "Bastow");
-    s.click("FindFirst"); // leaving the search box adds its text
-    s.person.answer({"Cancel"});
-    EXPECT_FALSE(s.program->mainWindow().closeQuery());
-    EXPECT_EQ(s.file("histlist.TXT"), "250\r\nash\r\nBastow\r\nzed\r\n");
-    EXPECT_FALSE(fs::exists(s.dir / "HistList.txt"));
-    s.person.answer({"Yes", "OK"});
-    s.click("ClearAll1");
-    EXPECT_TRUE(s.program->mainWindow().closeQuery());
-    EXPECT_EQ(s.file("histlist.TXT"), "");
-    EXPECT_TRUE(s.program->ended());
-}
-
 TEST(History, AFailedSaveIsReportedAndTheProgramStillCloses)
 {
     Session s(parishes());

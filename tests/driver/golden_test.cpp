@@ -155,6 +155,13 @@ void withCountyCodes(const TempDir& dir)
     testsupport::writeBytes(dir / "county.TXT", "Code  County\r\nLEI   Leicestershire\r\nYNY   Ynys M\xF4n\r\n");
 }
 
+// Twenty records and a search history under its own spelling.
+void historyOwnSpelling(const TempDir& dir)
+{
+    twentyRecords(dir);
+    testsupport::writeBytes(dir / "histlist.TXT", "zed\nash\n250");
+}
+
 // Twenty records and a CSV file of an earlier report, but no report.
 void csvWithoutReport(const TempDir& dir)
 {
@@ -212,6 +219,7 @@ const GoldenCase kCases[] = {
     {"show_location", aroundAshby, 0},
     {"county_codes", withCountyCodes, 0},
     {"csv_without_report", csvWithoutReport, 0},
+    {"history_close", historyOwnSpelling, 0, false, {"histlist.TXT"}},
     {"county_codes_missing", twentyRecords, 0},
 };
 

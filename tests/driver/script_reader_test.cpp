@@ -80,42 +80,13 @@ TEST(Tokenize, RejectsMalformedTexts)
     }
 }
 
-TEST(ReadScript, ReadsEveryCommand)
+// Every verb runs in the golden scripts; the answers for boxes not built yet
+// (file dialogs, input boxes) are read here.
+TEST(ReadScript, ReadsEveryKindOfAnswer)
 {
-    const auto commands = driver::readScript("set TarPar \"ash\"\n"
-                                             "click Parishfm.Exit1\n"
-                                             "key PageDown\n"
-                                             "key ParListFm Home\n"
-                                             "exit TarPar\n"
-                                             "check AnyRb on\n"
-                                             "check StartRb off\n"
-                                             "pick TarPar 12\n"
-                                             "pick TarPar \"12\"\n"
-                                             "answer OK Cancel Yes No \"a\" file \"b.csv\" cancel\n"
-                                             "dump Memo1 Progress\n"
-                                             "state\n"
-                                             "close\n");
-    ASSERT_EQ(commands.size(), 13u);
-    for (std::size_t i = 0; i < commands.size(); ++i)
-        EXPECT_EQ(commands[i].line, static_cast<int>(i) + 1);
-
-    const auto& set = std::get<driver::SetText>(commands[0].action);
-    EXPECT_EQ(set.control, "TarPar");
-    EXPECT_EQ(set.text, "ash");
-    EXPECT_EQ(std::get<driver::Click>(commands[1].action).name, "Parishfm.Exit1");
-    const auto& key = std::get<driver::PressKey>(commands[2].action);
-    EXPECT_EQ(key.form, "");
-    EXPECT_EQ(key.key, app::Key::PageDown);
-    const auto& formKey = std::get<driver::PressKey>(commands[3].action);
-    EXPECT_EQ(formKey.form, "ParListFm");
-    EXPECT_EQ(formKey.key, app::Key::Home);
-    EXPECT_EQ(std::get<driver::LeaveControl>(commands[4].action).control, "TarPar");
-    EXPECT_TRUE(std::get<driver::Check>(commands[5].action).on);
-    EXPECT_FALSE(std::get<driver::Check>(commands[6].action).on);
-    EXPECT_EQ(std::get<std::size_t>(std::get<driver::Pick>(commands[7].action).item), 12u);
-    EXPECT_EQ(std::get<std::string>(std::get<driver::Pick>(commands[8].action).item), "12");
-
-    const auto& answers = std::get<driver::QueueAnswers>(commands[9].action).answers;
+    const auto commands = driver::readScript("answer OK Cancel Yes No \"a\" file \"b.csv\" cancel\n");
+    ASSERT_EQ(commands.size(), 1u);
+    const auto& answers = std::get<driver::QueueAnswers>(commands[0].action).answers;
     using K = Answer::Kind;
     const std::vector<std::pair<K, std::string>> expected = {
         {K::OK, ""},    {K::Cancel, ""},    {K::Yes, ""},         {K::No, ""},
@@ -126,9 +97,6 @@ TEST(ReadScript, ReadsEveryCommand)
         EXPECT_EQ(answers[i].kind, expected[i].first) << i;
         EXPECT_EQ(answers[i].text, expected[i].second) << i;
     }
-    EXPECT_EQ(std::get<driver::Dump>(commands[10].action).controls, (std::vector<std::string>{"Memo1", "Progress"}));
-    EXPECT_TRUE(std::holds_alternative<driver::ShowState>(commands[11].action));
-    EXPECT_TRUE(std::holds_alternative<driver::Close>(commands[12].action));
 }
 
 TEST(ReadScript, SkipsBlankAndCommentLinesButCountsThem)
