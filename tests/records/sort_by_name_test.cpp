@@ -30,7 +30,6 @@ TEST(SortByName, OrdersNamesAsStringsOfBytesKeepingTheVersionRecordFirst)
     const std::pair<Names, Names> cases[] = {
         {{"apple", "Apple", "APPLE", "aPple"}, {"APPLE", "Apple", "aPple", "apple"}}, // capitals first
         {{"Ashby   ", "Ashby", "Ashby "}, {"Ashby", "Ashby ", "Ashby   "}}, // then trailing blanks
-        {{"Ashby-de-la-Zouch", "Ashbyfolville", "Ashby Magna"}, {"Ashby Magna", "Ashby-de-la-Zouch", "Ashbyfolville"}},
         // Digits before letters before the deletion mark before accented letters (bytes above 127).
         {{"\xC9lan", "~Gone", "Zeal", "", "3 Mile Cross", "zz"},
          {"", "3 Mile Cross", "Zeal", "zz", "~Gone", "\xC9lan"}},

@@ -42,10 +42,8 @@ TEST(Scan, FindsTheFirstMatchFromThePositionOn)
 
 TEST(Scan, AReadFailureLeavesThePositionOnTheRecordBeingRead)
 {
-    testsupport::OpenDataFile f(kRecords);
-    f.cursor.file.close();
-    std::string bytes = testsupport::readBytes(f.path()) + "partial";
-    testsupport::writeBytes(f.path(), bytes);
+    testsupport::OpenDataFile f({});
+    testsupport::writeBytes(f.path(), testsupport::bytesOf(kRecords) + "partial");
     f.cursor.file.open(f.path());
     f.cursor.position = 4;
     EXPECT_THROW(search::scanForName(f.cursor, "zzz", search::MatchMode::Start), text::IoError);

