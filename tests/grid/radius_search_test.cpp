@@ -6,16 +6,11 @@
 
 using grid::RadiusOutcome;
 using testsupport::parish;
-using text::splitLines;
-
-namespace {
 
 struct NoProgress : grid::RadiusProgress {
     void recordsRead(std::int32_t) override {}
     void hitsFound(std::int32_t) override {}
 };
-
-} // namespace
 
 // Whole reports and plot files (hits, distances, directions, Irish and unplaced
 // records left out, the 1000-hit stop) are pinned by the driver's golden radius cases.
@@ -53,7 +48,7 @@ TEST(RadiusSearch, WhatIsCountedAndWhereThePassStops)
                                                    ir ? 225 : 316, progress);
         EXPECT_EQ(std::tuple(out.hits, out.stop, out.errorPosition, f.cursor.position),
                   std::tuple(hits, stop, errorPosition, position));
-        EXPECT_EQ(splitLines(out.plot).size(), static_cast<std::size_t>(1 + hits));
+        EXPECT_EQ(text::splitLines(out.plot).size(), static_cast<std::size_t>(1 + hits));
     }
 }
 

@@ -3,13 +3,10 @@
 
 #include <gtest/gtest.h>
 
-using maps::MapSheetRecord;
 using maps::SheetField;
 
-namespace {
-
 // The seven field texts joined by "|".
-std::string fieldsOf(const MapSheetRecord& r)
+static std::string fieldsOf(const maps::MapSheetRecord& r)
 {
     std::string s(r.get(SheetField::SeriesCode));
     for (auto f : {SheetField::SheetNo, SheetField::WestKm, SheetField::SouthKm, SheetField::InsetFlag,
@@ -41,5 +38,3 @@ TEST(MapListConversion, CutsEachLineAtItsColumnsIntoOneRecordInOrder)
     EXPECT_EQ(maps::convertMapList(""), "");
     EXPECT_EQ(maps::convertMapList("\r\n").size(), 27u); // an empty line is a blank record
 }
-
-} // namespace

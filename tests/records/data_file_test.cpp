@@ -12,9 +12,7 @@ namespace fs = std::filesystem;
 using records::DataFile;
 using records::ParishRecord;
 
-namespace {
-
-std::string errorOf(const std::function<void()>& f)
+static std::string errorOf(const std::function<void()>& f)
 {
     try {
         f();
@@ -23,8 +21,6 @@ std::string errorOf(const std::function<void()>& f)
     }
     return "(no error)";
 }
-
-} // namespace
 
 TEST(DataFile, ReadsAndWritesRecordsByIndexThroughTheBlockBuffer)
 {
@@ -83,10 +79,10 @@ TEST(DataFile, AReadOnlyFileOrFolderOpensForReadingOnly)
         auto path = dir / "ro" / "Parishes.Dat";
         auto records = testsupport::numberedParishes(3);
         testsupport::writeDataFile(path, records);
-        const auto readable = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
-        const auto exec = fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec;
-        fs::permissions(path, folderReadOnly ? fs::perms::all : readable, fs::perm_options::replace);
-        fs::permissions(dir / "ro", folderReadOnly ? readable | exec : fs::perms::all, fs::perm_options::replace);
+        const auto readOnly =
+            fs::perms::all & ~(fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write);
+        fs::permissions(path, folderReadOnly ? fs::perms::all : readOnly, fs::perm_options::replace);
+        fs::permissions(dir / "ro", folderReadOnly ? readOnly : fs::perms::all, fs::perm_options::replace);
         EXPECT_TRUE(testsupport::withPermissionsEnforced([&] {
             DataFile file;
             file.open(path);

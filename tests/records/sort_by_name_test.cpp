@@ -9,15 +9,13 @@
 using records::ParishRecord;
 using Names = std::vector<std::string>;
 
-namespace {
-
 // A record whose name is stored exactly as given (no padding), so trailing blanks can be tested.
-ParishRecord named(std::string_view name, std::string_view county = "LEI")
+static ParishRecord named(std::string_view name, std::string_view county = "LEI")
 {
     return records::makeRecord({std::string(name), "P", std::string(county), "ENG", "SK3516", "   435", "   316"});
 }
 
-std::vector<ParishRecord> recordsNamed(const Names& names)
+static std::vector<ParishRecord> recordsNamed(const Names& names)
 {
     std::vector<ParishRecord> records;
     for (const auto& n : names)
@@ -63,5 +61,3 @@ TEST(SortByName, OrdersFilesOfEverySizeUpToTheLimitMovingWholeRecords)
         ASSERT_EQ(records, expected) << n;
     }
 }
-
-} // namespace

@@ -5,8 +5,6 @@
 
 using testsupport::parish;
 
-namespace {
-
 struct NoProgress : reports::ListProgress {
     void progress(std::int32_t, std::int32_t) override {}
 };
@@ -18,8 +16,6 @@ const std::vector<records::ParishRecord> kParishes = {
     parish("Rh\xF4s", "B", "DEN", "WLS", "SJ0040", 300, 340),
     parish("little ASH", "C", "lei", "ENG", "SK0000", 400, 300),
     records::makeRecord({"Odd", "A", " AB", "ENG", "SK0000", "   400", "   300"})};
-
-} // namespace
 
 // Six blanks, the name padded to 46, then each field as stored and one blank (plain
 // lines and whole reports are pinned by the driver's golden list reports).
