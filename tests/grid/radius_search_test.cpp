@@ -6,27 +6,11 @@
 
 using grid::RadiusOutcome;
 using testsupport::parish;
-using text::splitLines;
-
-namespace {
 
 struct NoProgress : grid::RadiusProgress {
     void recordsRead(std::int32_t) override {}
     void hitsFound(std::int32_t) override {}
 };
-
-struct Pass : testsupport::OpenDataFile {
-    using OpenDataFile::OpenDataFile;
-    NoProgress progress;
-    RadiusOutcome run(std::int32_t radius, const grid::RadiusCentre& centre, double e1, double n1)
-    {
-        return grid::scanWithinRadius(cursor, centre, radius, e1, n1, progress);
-    }
-};
-
-const grid::RadiusCentre kAshby{"10", "Ashby, A, LEI, ENG", "   435", "   316"};
-
-} // namespace
 
 // Whole reports and plot files (hits, distances, directions, Irish and unplaced
 // records left out, the 1000-hit stop) are pinned by the driver's golden radius cases.
@@ -44,7 +28,8 @@ TEST(RadiusSearch, WhatIsCountedAndWhereThePassStops)
     const std::vector<records::ParishRecord> irish{parish("Galway", "T", "GAL", "IRL", "M2925", 129, 225),
                                                    parish("Oranmore", "V", "GAL", "IRL", "M3724", 137, 224),
                                                    parish("Blankland", "V", "XXX", "", "M3724", 130, 225)};
-    const grid::RadiusCentre galway{"10", "Galway, T, GAL, IRL", "   129", "   225"};
+    const grid::RadiusCentre galway{"10", "Galway, T, GAL, IRL", "   129", "   225"},
+        ashbyCentre{"10", "Ashby, A, LEI, ENG", "   435", "   316"};
     // radius, hits, how the pass stopped, the error position, where it stopped, the records
     const std::tuple<std::int32_t, int, Stop, int, int, std::vector<records::ParishRecord>> cases[] = {
         {0, 2, Stop::EndOfFile, 0, 3, {ashby, ashby, near}}, // radius 0: the same square only
@@ -56,11 +41,14 @@ TEST(RadiusSearch, WhatIsCountedAndWhereThePassStops)
         {1, 1000, Stop::MaxHits, 0, 1000, std::vector(1002, ashby)}}; // the 1001st hit stops the pass on it
     for (const auto& [radius, hits, stop, errorPosition, position, records] : cases) {
         SCOPED_TRACE(position);
-        Pass p(records);
-        RadiusOutcome out = records == irish ? p.run(radius, galway, 129, 225) : p.run(radius, kAshby, 435, 316);
-        EXPECT_EQ(std::tuple(out.hits, out.stop, out.errorPosition, p.cursor.position),
+        testsupport::OpenDataFile f(records);
+        NoProgress progress;
+        const bool ir = records == irish;
+        RadiusOutcome out = grid::scanWithinRadius(f.cursor, ir ? galway : ashbyCentre, radius, ir ? 129 : 435,
+                                                   ir ? 225 : 316, progress);
+        EXPECT_EQ(std::tuple(out.hits, out.stop, out.errorPosition, f.cursor.position),
                   std::tuple(hits, stop, errorPosition, position));
-        EXPECT_EQ(splitLines(out.plot).size(), static_cast<std::size_t>(1 + hits));
+        EXPECT_EQ(text::splitLines(out.plot).size(), static_cast<std::size_t>(1 + hits));
     }
 }
 

@@ -9,12 +9,14 @@
 using testsupport::mapSheet;
 using Lines = std::vector<std::string>;
 
-namespace {
-
-const maps::MapSheetRecord k174 = mapSheet("LR", "174", "440", " 200", "N", "480", " 240");
+// A Landranger sheet from 440, 200 to 480, 240.
+static maps::MapSheetRecord lr(const char* no, const char* inset = "N")
+{
+    return mapSheet("LR", no, "440", " 200", inset, "480", " 240");
+}
 
 // The lines after the heading line, each ended by "|".
-std::string after(const Lines& lines)
+static std::string after(const Lines& lines)
 {
     std::string s;
     for (std::size_t i = 1; i < lines.size(); ++i)
@@ -22,14 +24,14 @@ std::string after(const Lines& lines)
     return s;
 }
 
-std::string found(const std::string& sheet, int west, int south)
+static std::string found(const std::string& sheet, int west, int south)
 {
     return "Landranger  Sheet No. " + sheet + " and will be " + std::to_string(west)
            + "Km from the Western edge of the Map|" + std::string(45, ' ') + "and " + std::to_string(south)
            + "Km from the Southern Edge of the Map.| |";
 }
 
-std::string inset(const std::string& sheet)
+static std::string inset(const std::string& sheet)
 {
     return "Landranger  Sheet No. " + sheet + " and is shown as an inset.| |";
 }
@@ -38,21 +40,15 @@ std::string inset(const std::string& sheet)
 // a Landranger rectangle (Discovery sheets only) are pinned by the driver's golden map case.
 TEST(SheetLookup, SheetsAndEdges)
 {
-    auto sheet = [](const char* no, const char* flag) {
-        return mapSheet("LR", no, "440", " 200", flag, "480", " 240");
-    };
     const char* p = "P, A, LEI, ENG";
     // the parish's description, easting and northing, the sheets, what is found before "Done"
     const std::tuple<const char*, const char*, const char*, std::vector<maps::MapSheetRecord>, std::string> cases[] = {
-        {p, "439", "200", {k174}, ""}, // one km beyond the western edge
-        {p, "450", "241", {k174}, ""}, // one km beyond the northern edge
-        {p,
-         "450",
-         "210",
-         {sheet("1", "I"), sheet("2", " "), sheet("3", ""), sheet("4", "n")}, // all but "N": insets
-         inset("1") + inset("2") + inset("3") + inset("4")},
+        {p, "439", "200", {lr("174")}, ""}, // one km beyond the western edge
+        {p, "450", "241", {lr("174")}, ""}, // one km beyond the northern edge
+        // Every flag but "N" marks an inset (an "I" is pinned by the driver's golden map case).
+        {p, "450", "210", {lr("2", " "), lr("3", ""), lr("4", "n")}, inset("2") + inset("3") + inset("4")},
         {"P, A, GAL, irl", "138", "224", {mapSheet("DI", "46", "120", " 210", "N", "160", " 240")}, ""}, // British
-        {"RL", "450", "210", {k174}, found("174", 10, 10)}, // shorter than three characters: Landranger
+        {"RL", "450", "210", {lr("174")}, found("174", 10, 10)}, // shorter than three characters: Landranger
         // Numbers by their leading digits; a negative distance keeps its sign; numbers far apart do not overflow.
         {p, "45x", "12.5", {mapSheet("LR", "7", "-50", "  10", "N", " 50", "  20")}, found("7", 95, 2)},
         {p, "2147483647", "0", {mapSheet("LR", "1", "-99", "   0", "N", "999", "9999")}, ""},
@@ -68,7 +64,7 @@ TEST(SheetLookup, SheetsAndEdges)
 
 TEST(SheetLookup, ThePartialLastRecordFailsAfterTheWholeOnes)
 {
-    std::string bytes = testsupport::mapListBytes({k174});
+    std::string bytes = testsupport::mapListBytes({lr("174")});
     Lines lines;
     try {
         maps::lookUpSheets({"P, A, LEI, ENG", "SK5010", "   450", "   210"}, bytes + bytes.substr(0, 10), lines);
@@ -89,5 +85,3 @@ TEST(MapAddress, MetresAtTheMiddleOfTheSquareOnAPlainHostOnly)
          {(const char*)nullptr, "", "evil.example/x?", "host:", "host:80a", ":80", "-host", "user@host"})
         EXPECT_EQ(maps::mapHostFrom(bad), "www.streetmap.co.uk") << (bad ? bad : "(unset)");
 }
-
-} // namespace

@@ -11,11 +11,8 @@
 namespace fs = std::filesystem;
 using records::DataFile;
 using records::ParishRecord;
-using testsupport::TempDir;
 
-namespace {
-
-std::string errorOf(const std::function<void()>& f)
+static std::string errorOf(const std::function<void()>& f)
 {
     try {
         f();
@@ -24,8 +21,6 @@ std::string errorOf(const std::function<void()>& f)
     }
     return "(no error)";
 }
-
-} // namespace
 
 TEST(DataFile, ReadsAndWritesRecordsByIndexThroughTheBlockBuffer)
 {
@@ -44,10 +39,8 @@ TEST(DataFile, ReadsAndWritesRecordsByIndexThroughTheBlockBuffer)
     ParishRecord changed = testsupport::parish("Changed", "B", "KEN", "ENG", "TQ0000", 500, 100);
     file.write(5, changed);
     file.write(1200, changed); // appending at the count grows the file by one record
-    for (int i : {5, 1200}) {
-        file.read(i, r);
-        EXPECT_EQ(r, changed) << i;
-    }
+    file.read(5, r); // the loaded block sees the change
+    EXPECT_EQ(r, changed);
     records[5] = changed;
     records.push_back(changed);
     EXPECT_EQ(testsupport::readBytes(f.path()), testsupport::bytesOf(records));
@@ -80,17 +73,16 @@ TEST(DataFile, AReadOnlyFileOrFolderOpensForReadingOnly)
 {
     for (bool folderReadOnly : {false, true}) {
         SCOPED_TRACE(folderReadOnly ? "read-only folder" : "read-only file");
-        TempDir dir;
+        testsupport::TempDir dir;
         fs::permissions(dir.path(), fs::perms::all, fs::perm_options::replace);
         fs::create_directory(dir / "ro");
         auto path = dir / "ro" / "Parishes.Dat";
         auto records = testsupport::numberedParishes(3);
         testsupport::writeDataFile(path, records);
-        std::string before = testsupport::readBytes(path);
-        const auto readable = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
-        const auto exec = fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec;
-        fs::permissions(path, folderReadOnly ? fs::perms::all : readable, fs::perm_options::replace);
-        fs::permissions(dir / "ro", folderReadOnly ? readable | exec : fs::perms::all, fs::perm_options::replace);
+        const auto readOnly =
+            fs::perms::all & ~(fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write);
+        fs::permissions(path, folderReadOnly ? fs::perms::all : readOnly, fs::perm_options::replace);
+        fs::permissions(dir / "ro", folderReadOnly ? readOnly : fs::perms::all, fs::perm_options::replace);
         EXPECT_TRUE(testsupport::withPermissionsEnforced([&] {
             DataFile file;
             file.open(path);
@@ -100,7 +92,7 @@ TEST(DataFile, AReadOnlyFileOrFolderOpensForReadingOnly)
             EXPECT_EQ(r, records[2]);
             EXPECT_EQ(errorOf([&] { file.write(0, r); }), "Parishes.Dat is read-only: the change cannot be saved");
         }));
-        EXPECT_EQ(testsupport::readBytes(path), before);
+        EXPECT_EQ(testsupport::readBytes(path), testsupport::bytesOf(records));
     }
 }
 

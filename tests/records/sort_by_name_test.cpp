@@ -9,15 +9,13 @@
 using records::ParishRecord;
 using Names = std::vector<std::string>;
 
-namespace {
-
 // A record whose name is stored exactly as given (no padding), so trailing blanks can be tested.
-ParishRecord named(std::string_view name, std::string_view county = "LEI")
+static ParishRecord named(std::string_view name, std::string_view county = "LEI")
 {
     return records::makeRecord({std::string(name), "P", std::string(county), "ENG", "SK3516", "   435", "   316"});
 }
 
-std::vector<ParishRecord> recordsNamed(const Names& names)
+static std::vector<ParishRecord> recordsNamed(const Names& names)
 {
     std::vector<ParishRecord> records;
     for (const auto& n : names)
@@ -30,7 +28,6 @@ TEST(SortByName, OrdersNamesAsStringsOfBytesKeepingTheVersionRecordFirst)
     const std::pair<Names, Names> cases[] = {
         {{"apple", "Apple", "APPLE", "aPple"}, {"APPLE", "Apple", "aPple", "apple"}}, // capitals first
         {{"Ashby   ", "Ashby", "Ashby "}, {"Ashby", "Ashby ", "Ashby   "}}, // then trailing blanks
-        {{"Ashby-de-la-Zouch", "Ashbyfolville", "Ashby Magna"}, {"Ashby Magna", "Ashby-de-la-Zouch", "Ashbyfolville"}},
         // Digits before letters before the deletion mark before accented letters (bytes above 127).
         {{"\xC9lan", "~Gone", "Zeal", "", "3 Mile Cross", "zz"},
          {"", "3 Mile Cross", "Zeal", "zz", "~Gone", "\xC9lan"}},
@@ -64,5 +61,3 @@ TEST(SortByName, OrdersFilesOfEverySizeUpToTheLimitMovingWholeRecords)
         ASSERT_EQ(records, expected) << n;
     }
 }
-
-} // namespace

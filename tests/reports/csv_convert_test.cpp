@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
 // Whole reports of each kind and their field cuts are pinned by the driver's golden CSV files;
 // here LF-only lines read the same, and a last line without an ending still converts.
 TEST(CsvConvert, LfLinesAndALastLineWithoutItsEnding)
@@ -25,5 +23,3 @@ TEST(CsvConvert, RecognitionOfTheKind)
     for (const auto& [text, known] : cases)
         EXPECT_EQ(reports::reportToCsv(text).has_value(), known) << text;
 }
-
-} // namespace

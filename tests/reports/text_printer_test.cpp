@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
 // A printer with fixed-pitch metrics (10 wide, 20 high, empty lines 18) that logs what it is asked to do.
 struct RecordingPrinter : reports::PrinterDevice {
     int width, height;
@@ -24,8 +22,6 @@ struct RecordingPrinter : reports::PrinterDevice {
     void newPage() override { log += "page|"; }
     void end() override { log += "end"; }
 };
-
-} // namespace
 
 // Lines advance by the text height and 2 (22), empty lines by the character height (18).
 // Where a page of plain lines ends (fewer than two advances left) is pinned by the

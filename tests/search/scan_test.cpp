@@ -8,8 +8,6 @@
 
 using testsupport::parish;
 
-namespace {
-
 const std::vector<records::ParishRecord> kRecords = {testsupport::versionRecord(),
                                                      parish("Aston", "A", "WAR", "ENG", "SP0888", 408, 288),
                                                      parish("Ashby", "A", "LEI", "ENG", "SK3516", 435, 316),
@@ -17,11 +15,9 @@ const std::vector<records::ParishRecord> kRecords = {testsupport::versionRecord(
                                                      parish("Eglise", "A", "KEN", "ENG", "TQ0000", 500, 100),
                                                      parish("Bastow", "A", "kent", "ENG", "TQ0000", 500, 100)};
 
-} // namespace
-
 // Names from the position on, and county keys containing the text: where the scan stops
 // (the plain searches and their messages are pinned by the driver's golden search case).
-TEST(Scan, FindsTheFirstMatchFromThePositionOn)
+TEST(Scan, FindsTheFirstMatchFromThePositionOnOrStopsWhereAReadFails)
 {
     testsupport::OpenDataFile f(kRecords);
     using enum search::MatchMode;
@@ -38,14 +34,9 @@ TEST(Scan, FindsTheFirstMatchFromThePositionOn)
         EXPECT_EQ(mode ? search::scanForName(f.cursor, text, *mode) : search::scanForCounty(f.cursor, text), found);
         EXPECT_EQ(f.cursor.position, at);
     }
-}
-
-TEST(Scan, AReadFailureLeavesThePositionOnTheRecordBeingRead)
-{
-    testsupport::OpenDataFile f(kRecords);
+    // A read failure leaves the position on the record being read.
     f.cursor.file.close();
-    std::string bytes = testsupport::readBytes(f.path()) + "partial";
-    testsupport::writeBytes(f.path(), bytes);
+    testsupport::writeBytes(f.path(), testsupport::bytesOf(kRecords) + "partial");
     f.cursor.file.open(f.path());
     f.cursor.position = 4;
     EXPECT_THROW(search::scanForName(f.cursor, "zzz", search::MatchMode::Start), text::IoError);

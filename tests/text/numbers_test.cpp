@@ -4,19 +4,17 @@
 
 // text, ok, the value when ok or else the error position, and the leading-integer value
 // (record numbers and radius texts such as "-3", "$FA", "", "5 " and "12a" are pinned by
-// the driver's golden search and radius cases).
+// the driver's golden search and radius cases; "-12x" stands for any stray character).
 TEST(Numbers, WholeNumberReadingAndLeadingInteger)
 {
     const std::tuple<const char*, bool, int, int> cases[] = {
         {"+7", true, 7, 7},
-        {"$FA", true, 250, 250},
         {"2147483647", true, 2147483647, 2147483647},
         {"-2147483648", true, -2147483647 - 1, -2147483647 - 1},
         {"   ", false, 4, 0},
         {"-", false, 2, 0},
         {"$", false, 2, 0},
         {"-12x", false, 4, 12}, // the sign is dropped when the reading fails
-        {"1.5", false, 2, 1},
         {"$1G", false, 3, 1},
         {"-$10", false, 2, 0},
         {"2147483648", false, 10, 214748364},
@@ -29,12 +27,12 @@ TEST(Numbers, WholeNumberReadingAndLeadingInteger)
     }
 }
 
-// text, ok, the value when ok or else the error position.
+// text, ok, the value when ok or else the error position (leading blanks, as in stored
+// eastings, are pinned by the driver's golden distance case; "12a" stands for any stray character).
 TEST(Numbers, RealNumberReading)
 {
     const std::tuple<const char*, bool, double> cases[] = {
         {"1234567890123456789", true, 1234567890123456789.0}, // beyond the quick whole-number path
-        {"  -0", true, 0},
         {"-12.5", true, -12.5},
         {"5.", true, 5},
         {".5", true, 0.5},
@@ -44,8 +42,7 @@ TEST(Numbers, RealNumberReading)
         {"435 ", false, 4},
         {"12a", false, 3},
         {"$1F", false, 1},
-        {"1e", false, 3},
-        {"1,5", false, 2}};
+        {"1e", false, 3}};
     for (const auto& [text, ok, result] : cases) {
         text::RealReading r = text::readReal(text);
         EXPECT_EQ(r.ok, ok) << '"' << text << '"';
