@@ -178,7 +178,7 @@ std::filesystem::path radiusReportFolder()
         std::string name = "Parish " + std::to_string(i);
         report += "   " + name + std::string(46 - name.size(), ' ') + "P LEI ENG SK3516  12.3 North by North East\r\n";
     }
-    text::writeFileWhole(folder / "ParList.txt", report, text::Sync::Lazy);
+    text::replaceFile(folder / "ParList.txt", report, text::Sync::Lazy);
     return folder;
 }
 

@@ -41,7 +41,7 @@ void GeneratedDataFile::write()
             records::makeRecord({text::padRight(name, 45), "P", kCounties[(i / 8) % 8], irish ? "IRL" : "ENG", "SK0000",
                                  text::padLeft(std::to_string(e), 6), text::padLeft(std::to_string(n), 6)}));
     }
-    text::writeFileWhole(path(), bytes);
+    text::replaceFile(path(), bytes);
 }
 
 GeneratedDataFile::~GeneratedDataFile()

@@ -85,7 +85,7 @@ void writeBuiltFiles(const BuiltData& data, const std::filesystem::path& outputD
     if (ec)
         throw text::IoError(outputDir.string() + ": " + ec.message());
     for (const BuiltFile& file : data.files)
-        text::writeFileWhole(outputDir / file.name, file.bytes);
+        text::replaceFile(outputDir / file.name, file.bytes);
 }
 
 } // namespace tools

@@ -126,7 +126,7 @@ void DistanceCommands::parishesWithinRadius()
         v.Hits = std::to_string(outcome.hits);
         // Each file is replaced whole, so a failure never leaves half a report.
         writeReport(c_.workingDirectory, outcome.report);
-        text::writeFileWhole(text::filePath(c_.workingDirectory, files::kPlotPoints), outcome.plot, text::Sync::Lazy);
+        text::replaceFile(text::filePath(c_.workingDirectory, files::kPlotPoints), outcome.plot, text::Sync::Lazy);
     }
     if (!c_.cursor.file.atEnd(c_.cursor.position))
         browser_.read(c_.cursor.position);

@@ -76,8 +76,8 @@ void ReportViewer::writeCsv()
         BusyCursor busy(ports_.feedback);
         csv = reports::reportToCsv(text::readFile(*path));
         // Written whole: a failure leaves the previous ParList.csv as it was.
-        text::writeFileWhole(text::filePath(workingDirectory_, files::kReportCsv), csv.value_or(std::string()),
-                             text::Sync::Lazy);
+        text::replaceFile(text::filePath(workingDirectory_, files::kReportCsv), csv.value_or(std::string()),
+                          text::Sync::Lazy);
     }
     if (!csv)
         ports_.dialogs.message(std::string(msg::kUnknownReport));
@@ -85,7 +85,7 @@ void ReportViewer::writeCsv()
 
 void writeReport(const std::filesystem::path& workingDirectory, const std::string& report)
 {
-    text::writeFileWhole(text::filePath(workingDirectory, files::kReport), report, text::Sync::Lazy);
+    text::replaceFile(text::filePath(workingDirectory, files::kReport), report, text::Sync::Lazy);
 }
 
 } // namespace app

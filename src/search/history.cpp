@@ -33,7 +33,7 @@ std::vector<std::string> loadHistory(const std::filesystem::path& file)
 
 void saveHistory(const std::filesystem::path& file, const std::vector<std::string>& items)
 {
-    text::writeFileWhole(file, text::joinLines(items));
+    text::replaceFile(file, text::joinLines(items));
 }
 
 } // namespace search

@@ -65,47 +65,4 @@ std::string readFile(const std::filesystem::path& path)
     return content;
 }
 
-void writeFileWhole(const std::filesystem::path& path, std::string_view content, Sync sync)
-{
-    std::filesystem::path temp = path;
-    temp += ".tmp~";
-    int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0)
-        throwIoError(errno);
-    auto failWith = [&](int e) {
-        ::close(fd);
-        ::unlink(temp.c_str());
-        throwIoError(e);
-    };
-    const char* p = content.data();
-    std::size_t left = content.size();
-    while (left > 0) {
-        ssize_t n = ::write(fd, p, left);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            failWith(errno);
-        }
-        p += n;
-        left -= static_cast<std::size_t>(n);
-    }
-    if (sync == Sync::ToDisk && ::fsync(fd) != 0)
-        failWith(errno);
-    if (::close(fd) != 0) {
-        int e = errno;
-        ::unlink(temp.c_str());
-        throwIoError(e);
-    }
-    if (sync == Sync::Lazy && ::unlink(path.c_str()) != 0 && errno != ENOENT) {
-        int e = errno;
-        ::unlink(temp.c_str());
-        throwIoError(e);
-    }
-    if (::rename(temp.c_str(), path.c_str()) != 0) {
-        int e = errno;
-        ::unlink(temp.c_str());
-        throwIoError(e);
-    }
-}
-
 } // namespace text

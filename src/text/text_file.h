@@ -1,5 +1,8 @@
 #pragma once
-// Text files as the program keeps them: cp1252 lines ended by CR LF.
+// Text files as the program keeps them: cp1252 lines ended by CR LF. They are
+// written whole through replaceFile.
+#include "text/file_replace.h"
+
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -19,16 +22,5 @@ std::string joinLines(const std::vector<std::string>& lines);
 
 // Throws IoError.
 std::string readFile(const std::filesystem::path& path);
-
-// Whether a whole write waits for the disk. Files the user keeps do. Reports,
-// which the next command writes again anyway, need not: the old one is
-// removed just before the new one is renamed into its place, since renaming
-// over an existing file makes some file systems (ext4) write it out at once.
-enum class Sync { ToDisk, Lazy };
-
-// Writes a temporary file beside the target, flushes it and renames it over
-// the target, so the target is either the old file or the whole new one.
-// Throws IoError; on failure the temporary file is removed.
-void writeFileWhole(const std::filesystem::path& path, std::string_view content, Sync sync = Sync::ToDisk);
 
 } // namespace text

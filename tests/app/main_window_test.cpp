@@ -30,14 +30,8 @@ Shown error(std::string_view text)
     return {Kind::Error, std::string(text)};
 }
 
-TEST(Start, FindsTheDataFileWhateverItsCaseAndTellsOfAReadOnlyOrDamagedOne)
+TEST(Start, AReadOnlyDataFileIsBrowsedWithOneMessageAndNeverWritten)
 {
-    Session cased;
-    testsupport::writeDataFile(cased.dir / "PARISHES.DAT", parishes());
-    cased.start();
-    EXPECT_EQ(cased.person.take(), std::vector<Shown>{});
-    EXPECT_EQ(cased.program->mainWindow().recordCount(), 4);
-
     Session readOnly(parishes());
     fs::permissions(readOnly.dir.path(), fs::perms::all, fs::perm_options::replace);
     fs::permissions(readOnly.dir / "Parishes.Dat",

@@ -42,7 +42,6 @@ public:
         return *c;
     }
     void set(std::string_view name, std::string text) { *control(name).text = std::move(text); }
-    std::string text(std::string_view name, std::string_view form = "Parishfm") { return *control(name, form).text; }
     Lines lines(std::string_view name, std::string_view form = "Parishfm") { return *control(name, form).lines; }
     void click(std::string_view name, std::string_view form = "Parishfm")
     {

@@ -1,0 +1,145 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "file_replace.h"
+
+#include "io_error.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace text {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Fault {
+    FileStep step = FileStep::Create;
+    int countdown = 0; // 0: none armed
+    int error = 0;
+};
+Fault fault;
+
+// The errno the step is to fail with now, or 0.
+int injected(FileStep step)
+{
+    if (fault.countdown == 0 || fault.step != step)
+        return 0;
+    if (--fault.countdown > 0)
+        return 0;
+    return fault.error;
+}
+
+// The file a write to path replaces: path itself, or the file a symbolic link names.
+fs::path resolved(const fs::path& path)
+{
+    fs::path target = path;
+    for (int depth = 0; depth < 40; ++depth) {
+        std::error_code ec;
+        if (!fs::is_symlink(target, ec))
+            return target;
+        fs::path next = fs::read_symlink(target, ec);
+        if (ec)
+            throwIoError(ec.value());
+        target = next.is_absolute() ? next : target.parent_path() / next;
+    }
+    throwIoError(ELOOP);
+}
+
+// Removes the temporary file and throws the error of the failed step.
+[[noreturn]] void fail(int fd, const fs::path& temp, int error)
+{
+    if (fd >= 0)
+        ::close(fd);
+    ::unlink(temp.c_str());
+    throwIoError(error);
+}
+
+void writeAll(int fd, const fs::path& temp, std::string_view content)
+{
+    const char* p = content.data();
+    std::size_t left = content.size();
+    while (left > 0) {
+        if (int e = injected(FileStep::Write)) {
+            // Part of the bytes reach the file before the device fails.
+            if (left > 1 && ::write(fd, p, left / 2) < 0)
+                e = errno;
+            fail(fd, temp, e);
+        }
+        ssize_t n = ::write(fd, p, left);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            fail(fd, temp, errno);
+        }
+        p += n;
+        left -= static_cast<std::size_t>(n);
+    }
+}
+
+} // namespace
+
+void failFileStep(FileStep step, int nth, int error)
+{
+    fault = {step, nth, error};
+}
+
+void clearFileFaults()
+{
+    fault = {};
+}
+
+void replaceFile(const fs::path& path, std::string_view content, Sync sync)
+{
+    const fs::path target = resolved(path);
+    fs::path temp = target;
+    temp += ".tmp~";
+    // A temporary file left by a failed run is ours to remove; what is there
+    // now, even a link, is never written through.
+    ::unlink(temp.c_str());
+    struct stat old {};
+    const bool exists = ::stat(target.c_str(), &old) == 0;
+    int fd = -1;
+    if (int e = injected(FileStep::Create))
+        fail(fd, temp, e);
+    fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, exists ? (old.st_mode & 07777) : 0644);
+    if (fd < 0)
+        throwIoError(errno);
+    // The target's permissions, whatever the umask left of them.
+    if (exists && ::fchmod(fd, old.st_mode & 07777) != 0)
+        fail(fd, temp, errno);
+    writeAll(fd, temp, content);
+    if (sync == Sync::ToDisk) {
+        int e = injected(FileStep::SyncFile);
+        if (e != 0 || ::fsync(fd) != 0)
+            fail(fd, temp, e != 0 ? e : errno);
+    }
+    int closeError = injected(FileStep::Close);
+    if (::close(fd) != 0 && closeError == 0)
+        closeError = errno;
+    if (closeError != 0)
+        fail(-1, temp, closeError);
+    int renameError = injected(FileStep::Rename);
+    if (renameError == 0 && ::rename(temp.c_str(), target.c_str()) != 0)
+        renameError = errno;
+    if (renameError != 0)
+        fail(-1, temp, renameError);
+    if (sync == Sync::ToDisk) {
+        // The new file is in place; a failure here means the rename may not
+        // survive a crash, which the person is told.
+        const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
+        int e = injected(FileStep::SyncFolder);
+        int dir = e != 0 ? -1 : ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (e == 0 && dir < 0)
+            e = errno;
+        if (dir >= 0) {
+            if (::fsync(dir) != 0)
+                e = errno;
+            ::close(dir);
+        }
+        if (e != 0)
+            throwIoError(e);
+    }
+}
+
+} // namespace text
