@@ -38,6 +38,13 @@ inline constexpr std::string_view kCountyListQuestion =
 inline constexpr std::string_view kCountyNotThree = "Target County MUST be exactly 3 Characters long";
 inline constexpr std::string_view kSearchListQuestion = " Create a  Parish List matching the Search String - ";
 
+inline constexpr std::string_view kNotAllowedToDelete = "You are not allowed to delete this record.";
+inline constexpr std::string_view kMarkQuestion = "Mark current Record for Deletion?";
+inline constexpr std::string_view kUnmarkQuestion = "Un-Mark Current Record for Deletion?";
+inline constexpr std::string_view kRemoveQuestion =
+    "A Back-Up is recomended First. Remove Marked Records from File now?";
+inline constexpr std::string_view kMarkedRemoved = "Marked Records Removed";
+
 inline constexpr std::string_view kNoCountyFile = "Unable to find file \"County.txt\". ";
 
 inline constexpr std::string_view kVersionRecord = "This is the Database Version Number.";

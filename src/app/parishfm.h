@@ -11,6 +11,7 @@
 #include "app/map_sheet_window.h"
 #include "app/name_search.h"
 #include "app/record_browser.h"
+#include "app/record_maintenance.h"
 #include "app/report_viewer.h"
 #include "app/window.h"
 
@@ -50,6 +51,7 @@ private:
     DistanceCommands distance_;
     ListReports reports_;
     MapCommands maps_;
+    RecordMaintenance maintenance_;
     bool ended_ = false;
 };
 

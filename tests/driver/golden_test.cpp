@@ -169,6 +169,12 @@ void csvWithoutReport(const TempDir& dir)
     testsupport::writeBytes(dir / "ParList.csv", "\"kept\",\r\n");
 }
 
+// Two parishes and no version record.
+void twoParishes(const TempDir& dir)
+{
+    testsupport::writeDataFile(dir / "Parishes.Dat", testsupport::numberedParishes(2));
+}
+
 // ------------------------------------------------------------ cases
 
 struct GoldenCase {
@@ -220,6 +226,9 @@ const GoldenCase kCases[] = {
     {"county_codes", withCountyCodes, 0},
     {"csv_without_report", csvWithoutReport, 0},
     {"history_close", historyOwnSpelling, 0, false, {"histlist.TXT"}},
+    {"mark_remove", twentyRecords, 0, false, {"Parishes.Dat"}},
+    {"remove_all", twoParishes, 0, false, {"Parishes.Dat"}},
+    {"maintenance_refused", partialLastRecord, 0},
     {"county_codes_missing", twentyRecords, 0},
 };
 

@@ -1,0 +1,127 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "record_maintenance.h"
+
+#include "app/messages.h"
+#include "text/file_replace.h"
+#include "text/io_error.h"
+
+#include <string>
+
+namespace app {
+
+namespace {
+constexpr char kMark = '~';
+constexpr std::int32_t kProgressStep = 1000;
+} // namespace
+
+bool RecordMaintenance::mayWrite()
+{
+    const records::DataFile& file = c_.cursor.file;
+    if (file.isOpen() && file.hasPartialRecord()) {
+        c_.message(msg::kDamagedDataFile);
+        return false;
+    }
+    if (file.isOpen() && file.isReadOnly()) {
+        c_.message(msg::kReadOnlyDataFile);
+        return false;
+    }
+    return true;
+}
+
+void RecordMaintenance::markForDeletion()
+{
+    if (!mayWrite())
+        return;
+    browser_.read(c_.cursor.position);
+    // The maintainer's menu that would lift the protection is never shown.
+    if (c_.cursor.record.isVersionRecord()) {
+        c_.message(msg::kNotAllowedToDelete);
+        return;
+    }
+    if (!c_.ports.dialogs.confirmYesNo(std::string(msg::kMarkQuestion)))
+        return;
+    browser_.read(c_.cursor.position);
+    records::ParishRecord& r = c_.cursor.record;
+    // Cut to the name's 45 characters: a full name loses its last one.
+    r.set(records::Field::Name, std::string(1, kMark) + std::string(r.name()));
+    c_.cursor.file.write(c_.cursor.position, r);
+    c_.cursor.file.flush();
+    browser_.showCurrentRecord();
+}
+
+void RecordMaintenance::unmark()
+{
+    if (!mayWrite())
+        return;
+    if (!c_.ports.dialogs.confirmYesNo(std::string(msg::kUnmarkQuestion)))
+        return;
+    browser_.read(c_.cursor.position);
+    records::ParishRecord& r = c_.cursor.record;
+    if (r.name().empty() || r.name().front() != kMark)
+        return;
+    const std::string unmarked(r.name().substr(1)); // a copy: the name is read from the record it goes into
+    r.set(records::Field::Name, unmarked);
+    c_.cursor.file.write(c_.cursor.position, r);
+    c_.cursor.file.flush();
+    browser_.showCurrentRecord();
+}
+
+void RecordMaintenance::reopen(const std::filesystem::path& path)
+{
+    c_.cursor.file.open(path);
+    browser_.countRecords();
+    c_.cursor.position = 0;
+    if (c_.count > 0) {
+        browser_.read(0);
+        browser_.showCurrentRecord();
+        browser_.showRecordsBefore();
+        browser_.showRecordsAfter();
+        return;
+    }
+    // Nothing is left to show.
+    browser_.clearSearchBoxes();
+    c_.view.Memo1.assign(kNeighbourLines, std::string());
+    c_.view.Memo3.assign(1, std::string());
+    c_.view.Memo2.assign(kNeighbourLines, std::string());
+}
+
+void RecordMaintenance::removeMarked()
+{
+    if (!mayWrite())
+        return;
+    if (!c_.ports.dialogs.warningYesNo(std::string(msg::kRemoveQuestion)))
+        return;
+    records::DataFile& file = c_.cursor.file;
+    const std::filesystem::path path = file.path();
+    {
+        BusyCursor busy(c_.ports.feedback);
+        std::string kept;
+        std::int32_t read = 0;
+        std::int32_t keptCount = 0;
+        for (; !file.atEnd(read); ++read) {
+            if (read > 0 && read % kProgressStep == 0)
+                c_.showNow(c_.view.Progress, "Progress", std::to_string(read));
+            file.read(read, c_.cursor.record);
+            const records::ParishRecord& r = c_.cursor.record;
+            if (r.name().empty() || r.name().front() != kMark) {
+                kept.append(r.bytes.data(), r.bytes.size());
+                ++keptCount;
+            }
+        }
+        // The kept records replace the file whole, or the file stays as it was.
+        // Either way the file on disk is opened again, so no later write can
+        // go to the replaced one.
+        try {
+            text::replaceFile(path, kept);
+        } catch (const text::IoError&) {
+            reopen(path);
+            throw;
+        }
+        reopen(path);
+        if (file.sizeBytes() != static_cast<std::int64_t>(kept.size()) || c_.count != keptCount)
+            throw text::IoError("Parishes.Dat was not written whole");
+    }
+    c_.message(msg::kMarkedRemoved);
+}
+
+} // namespace app

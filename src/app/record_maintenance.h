@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The main window's deletion commands: marking the record on show for
+// deletion (a "~" in front of its name), unmarking it, and removing every
+// marked record from the data file. A damaged or read-only data file is
+// never written: each command refuses with the message the start gave.
+#include "app/main_context.h"
+#include "app/record_browser.h"
+
+namespace app {
+
+class RecordMaintenance {
+public:
+    RecordMaintenance(MainContext& c, RecordBrowser& browser) : c_(c), browser_(browser) {}
+
+    void markForDeletion();
+    void unmark();
+    // Writes the unmarked records whole over the data file, then reopens it.
+    void removeMarked();
+
+private:
+    // False, after saying why, when the data file may not be written.
+    bool mayWrite();
+    // Opens the data file again and shows its first record (or nothing).
+    void reopen(const std::filesystem::path& path);
+
+    MainContext& c_;
+    RecordBrowser& browser_;
+};
+
+} // namespace app
