@@ -44,6 +44,9 @@ TEST(Start, AReadOnlyDataFileIsBrowsedWithOneMessageAndNeverWritten)
                   (std::vector<Shown>{{Kind::Message, std::string(app::msg::kReadOnlyDataFile)}}));
         readOnly.click("FindNext");
         EXPECT_EQ(readOnly.program->mainWindow().currentRecord(), 1);
+        readOnly.click("RemoveDeletedParishes1"); // refused before it asks
+        EXPECT_EQ(readOnly.person.take(),
+                  (std::vector<Shown>{{Kind::Message, std::string(app::msg::kReadOnlyDataFile)}}));
     }));
     EXPECT_EQ(readOnly.file("Parishes.Dat"), before);
 }
