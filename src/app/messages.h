@@ -38,6 +38,17 @@ inline constexpr std::string_view kCountyListQuestion =
 inline constexpr std::string_view kCountyNotThree = "Target County MUST be exactly 3 Characters long";
 inline constexpr std::string_view kSearchListQuestion = " Create a  Parish List matching the Search String - ";
 
+inline constexpr std::string_view kNotAllowedToAmend = "You are not allowed to amend this record.";
+inline constexpr std::string_view kUpdateCancelled = "Update Cancelled";
+inline constexpr std::string_view kSaveAmendment = "Are you sure that you want to SAVE the Amendment to this record?";
+inline constexpr std::string_view kQuoteInName = "Quote Marks \" are not allowed in Parish Name Field";
+inline constexpr std::string_view kCommaInType = "Commas , are not allowed in the Type Field";
+inline constexpr std::string_view kCommaInCounty = "Commas , are not allowed in the County Field";
+inline constexpr std::string_view kCommaInCountry = "Commas , are not allowed in the Country Field";
+inline constexpr std::string_view kCommaInOsRef = "Commas , are not allowed in the OsREf Field";
+inline constexpr std::string_view kAmendedEastingNotNumeric = "Easting NOT Numeric";
+inline constexpr std::string_view kAmendedNorthingNotNumeric = "Northing NOT Numeric";
+
 inline constexpr std::string_view kNotAllowedToDelete = "You are not allowed to delete this record.";
 inline constexpr std::string_view kMarkQuestion = "Mark current Record for Deletion?";
 inline constexpr std::string_view kUnmarkQuestion = "Un-Mark Current Record for Deletion?";

@@ -124,8 +124,8 @@ void Parishfm::describeMenu()
     };
     const Control entries[] = {
         menu("File1", "Fil&e"),
-        item("AllowAmendments1", "&Amend Current Record", "File1"),
-        item("AddaNewParish1", "&Insert a Blank Record", "File1"),
+        item("AllowAmendments1", "&Amend Current Record", "File1", [this] { maintenance_.amend(); }),
+        item("AddaNewParish1", "&Insert a Blank Record", "File1", [this] { maintenance_.insertBlank(); }),
         separator("N3", "File1"),
         item("DeleteAParish1", "&Mark a Parish for Deletion", "File1", [this] { maintenance_.markForDeletion(); }),
         item("UnMarkaParish1", "UnMark a Parish ", "File1", [this] { maintenance_.unmark(); }),

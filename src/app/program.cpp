@@ -8,12 +8,13 @@ namespace app {
 Program::Program(Ports ports, const std::filesystem::path& workingDirectory, std::string mapHost)
     : dispatcher_(ports.dialogs), viewer_(ports, dispatcher_, workingDirectory),
       sheets_(ports, dispatcher_, workingDirectory), codes_(ports, dispatcher_, workingDirectory),
-      main_(ports, dispatcher_, workingDirectory, viewer_, sheets_, std::move(mapHost))
+      amendment_(ports, dispatcher_),
+      main_(ports, dispatcher_, workingDirectory, viewer_, sheets_, amendment_, std::move(mapHost))
 {
     // The main window's menu items that only open another window.
     main_.setCommand("Codes1", [this] { codes_.open(); });
 
-    Window* const built[] = {&main_, &viewer_, &sheets_, &codes_};
+    Window* const built[] = {&main_, &viewer_, &sheets_, &codes_, &amendment_};
     for (const FormInfo& form : kForms)
         for (Window* w : built)
             if (w->name() == form.name)

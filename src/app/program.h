@@ -2,6 +2,7 @@
 #pragma once
 // The program's windows' cores, made once each, sharing one dispatcher. The
 // Qt program and the headless driver both run on one of these.
+#include "app/amendment_window.h"
 #include "app/county_codes_window.h"
 #include "app/dispatcher.h"
 #include "app/map_sheet_window.h"
@@ -36,6 +37,7 @@ private:
     ReportViewer viewer_;
     MapSheetWindow sheets_;
     CountyCodesWindow codes_;
+    AmendmentWindow amendment_;
     Parishfm main_;
     std::vector<Window*> windows_;
 };

@@ -28,6 +28,51 @@ bool RecordMaintenance::mayWrite()
     return true;
 }
 
+void RecordMaintenance::amend()
+{
+    browser_.read(c_.cursor.position);
+    // The maintainer's menu that would lift the protection is never shown.
+    if (c_.cursor.record.isVersionRecord()) {
+        c_.message(msg::kNotAllowedToAmend);
+        return;
+    }
+    if (!mayWrite())
+        return;
+    amendment_.open(c_.cursor.record, [this](AmendmentWindow::Outcome outcome) {
+        if (outcome == AmendmentWindow::Outcome::Save) {
+            c_.cursor.record = amendment_.amended();
+            c_.cursor.file.write(c_.cursor.position, c_.cursor.record);
+            c_.cursor.file.flush();
+            browser_.showCurrentRecord();
+        } else {
+            c_.ports.feedback.beep();
+            c_.ports.feedback.beep();
+            c_.message(msg::kUpdateCancelled);
+        }
+        c_.window.moveFocus("TarPar");
+    });
+}
+
+void RecordMaintenance::insertBlank()
+{
+    if (!mayWrite())
+        return;
+    BusyCursor busy(c_.ports.feedback);
+    records::DataFile& file = c_.cursor.file;
+    std::int32_t end = c_.count;
+    while (!file.atEnd(end))
+        ++end;
+    c_.cursor.position = end;
+    browser_.clearSearchBoxes();
+    file.write(end, records::makeRecord({"A new record is Added", " ", "   ", "   ", "      ", "   000", "  0000"}));
+    file.flush();
+    browser_.read(end);
+    c_.count += 1;
+    browser_.showCurrentRecord();
+    browser_.showRecordsBefore();
+    browser_.showRecordsAfter();
+}
+
 void RecordMaintenance::markForDeletion()
 {
     if (!mayWrite())

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The main window's deletion commands: marking the record on show for
+// The main window's maintenance commands: amending the record on show in the
+// amendment window, appending a blank record, marking the record on show for
 // deletion (a "~" in front of its name), unmarking it, and removing every
 // marked record from the data file. A damaged or read-only data file is
 // never written: each command refuses with the message the start gave.
+#include "app/amendment_window.h"
 #include "app/main_context.h"
 #include "app/record_browser.h"
 
@@ -11,7 +13,14 @@ namespace app {
 
 class RecordMaintenance {
 public:
-    RecordMaintenance(MainContext& c, RecordBrowser& browser) : c_(c), browser_(browser) {}
+    RecordMaintenance(MainContext& c, RecordBrowser& browser, AmendmentWindow& amendment)
+        : c_(c), browser_(browser), amendment_(amendment)
+    {
+    }
+
+    // Opens the amendment window; the record is written back when it closes with Save.
+    void amend();
+    void insertBlank();
 
     void markForDeletion();
     void unmark();
@@ -26,6 +35,7 @@ private:
 
     MainContext& c_;
     RecordBrowser& browser_;
+    AmendmentWindow& amendment_;
 };
 
 } // namespace app

@@ -52,6 +52,7 @@ struct Control {
     std::function<void()> onClick = {}; // Button, MenuItem; empty while its command is not built
     std::function<void()> onExit = {}; // the control loses the focus
     bool visible = true; // false for a menu nothing shows
+    int maxLength = 0; // an edit box's typed-length limit; 0 for none
 };
 
 class Window {

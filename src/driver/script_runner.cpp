@@ -115,7 +115,8 @@ void ScriptRunner::operator()(const SetText& c)
     // (a 1st parish's easting, say) directly.
     if (!box.text)
         fail(t.shown + " is not an edit box");
-    *box.text = c.text;
+    // Typing stops at the box's limit.
+    *box.text = box.maxLength > 0 ? c.text.substr(0, static_cast<std::size_t>(box.maxLength)) : c.text;
 }
 
 void ScriptRunner::operator()(const Click& c)

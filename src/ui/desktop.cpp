@@ -2,6 +2,7 @@
 #include "desktop.h"
 
 #include "app/forms.h"
+#include "ui/amendment_dialog.h"
 #include "ui/county_codes_form.h"
 #include "ui/main_window.h"
 #include "ui/map_sheet_dialog.h"
@@ -25,6 +26,7 @@ const std::map<std::string_view, QtWindowMaker> kQtWindows = {
     {"ParListFm", make<ReportViewerWindow, app::ReportViewer>},
     {"Mapfm", make<MapSheetDialog, app::MapSheetWindow>},
     {"CodesFm", make<CountyCodesForm, app::CountyCodesWindow>},
+    {"Updatefm", make<AmendmentDialog, app::AmendmentWindow>},
 };
 
 } // namespace

@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QValidator>
 
 #include <map>
 
@@ -43,6 +44,22 @@ std::vector<std::string> splitLines(const QString& text)
     return lines;
 }
 
+// A limit on typing only: the program may put a longer text in the box, and
+// the person may then shorten it but not lengthen it (setMaxLength would cut
+// the program's text).
+class TypedLimit : public QValidator {
+public:
+    TypedLimit(QLineEdit& edit, int limit) : QValidator(&edit), edit_(edit), limit_(limit) {}
+    State validate(QString& input, int&) const override
+    {
+        return input.size() > limit_ && input.size() > edit_.text().size() ? Invalid : Acceptable;
+    }
+
+private:
+    QLineEdit& edit_;
+    qsizetype limit_;
+};
+
 QWidget* makeWidget(const app::Control& c)
 {
     switch (c.kind) {
@@ -52,6 +69,8 @@ QWidget* makeWidget(const app::Control& c)
     case K::ReadOnlyEdit: {
         auto* edit = new QLineEdit;
         edit->setReadOnly(c.kind == K::ReadOnlyEdit);
+        if (c.maxLength > 0)
+            edit->setValidator(new TypedLimit(*edit, c.maxLength));
         return edit;
     }
     case K::ComboBox: {

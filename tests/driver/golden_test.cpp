@@ -229,6 +229,8 @@ const GoldenCase kCases[] = {
     {"mark_remove", twentyRecords, 0, false, {"Parishes.Dat"}},
     {"remove_all", twoParishes, 0, false, {"Parishes.Dat"}},
     {"maintenance_refused", partialLastRecord, 0},
+    {"amend_insert", twentyRecords, 0, false, {"Parishes.Dat"}},
+    {"insert_empty", emptyDataFile, 0, false, {"Parishes.Dat"}},
     {"county_codes_missing", twentyRecords, 0},
 };
 

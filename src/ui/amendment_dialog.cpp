@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "amendment_dialog.h"
+
+#include "ui/looks.h"
+
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace ui {
+
+AmendmentDialog::AmendmentDialog(app::AmendmentWindow& core, Desktop& desktop)
+    : FormWindow(core, desktop, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+{
+    setWindowModality(Qt::ApplicationModal);
+    auto* column = new QVBoxLayout(this);
+    showAsTitle(*widget("Label9"), 32);
+    showAsTitle(*widget("Label8"), 18);
+    column->addWidget(widget("Label9"));
+    column->addWidget(widget("Label8"));
+    auto* fields = new QGridLayout;
+    for (int i = 1; i <= 7; ++i) {
+        const std::string n = std::to_string(i);
+        QWidget* edit = widget("Edit" + n);
+        edit->setStyleSheet("background: yellow");
+        fields->addWidget(widget("Label" + n), i - 1, 0);
+        fields->addWidget(edit, i - 1, 1);
+    }
+    column->addLayout(fields);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(widget("Save"));
+    buttons->addWidget(widget("Cancel"));
+    column->addLayout(buttons);
+    setMinimumSize(463, 319);
+}
+
+void AmendmentDialog::showEvent(QShowEvent* event)
+{
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    FormWindow::showEvent(event);
+}
+
+} // namespace ui
