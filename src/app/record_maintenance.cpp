@@ -62,12 +62,13 @@ void RecordMaintenance::insertBlank()
     std::int32_t end = c_.count;
     while (!file.atEnd(end))
         ++end;
-    c_.cursor.position = end;
-    browser_.clearSearchBoxes();
+    // A failed append is cut back and nothing else changes.
     file.write(end, records::makeRecord({"A new record is Added", " ", "   ", "   ", "      ", "   000", "  0000"}));
+    c_.cursor.position = end;
+    c_.count += 1;
+    browser_.clearSearchBoxes();
     file.flush();
     browser_.read(end);
-    c_.count += 1;
     browser_.showCurrentRecord();
     browser_.showRecordsBefore();
     browser_.showRecordsAfter();

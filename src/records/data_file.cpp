@@ -1,5 +1,6 @@
 #include "data_file.h"
 
+#include "text/file_replace.h"
 #include "text/io_error.h"
 
 #include <cerrno>
@@ -138,7 +139,12 @@ void DataFile::write(std::int64_t index, const ParishRecord& record)
     blockLength_ = 0;
     std::int64_t done = 0;
     while (done < kRecord) {
-        ssize_t n = ::pwrite(fd_, record.bytes.data() + done, static_cast<std::size_t>(kRecord - done), offset + done);
+        const int fault = text::injectedFault(text::FileStep::Write);
+        if (fault != 0)
+            errno = fault;
+        ssize_t n = fault != 0 ? -1
+                               : ::pwrite(fd_, record.bytes.data() + done, static_cast<std::size_t>(kRecord - done),
+                                          offset + done);
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0) {
@@ -157,7 +163,11 @@ void DataFile::write(std::int64_t index, const ParishRecord& record)
 void DataFile::flush()
 {
     requireOpen();
-    if (!readOnly_ && ::fsync(fd_) != 0)
+    if (readOnly_)
+        return;
+    if (int fault = text::injectedFault(text::FileStep::SyncFile))
+        text::throwIoError(fault);
+    if (::fsync(fd_) != 0)
         text::throwIoError(errno);
 }
 

@@ -20,14 +20,22 @@ struct Fault {
 };
 Fault fault;
 
-// The errno the step is to fail with now, or 0.
-int injected(FileStep step)
+} // namespace
+
+int injectedFault(FileStep step)
 {
     if (fault.countdown == 0 || fault.step != step)
         return 0;
     if (--fault.countdown > 0)
         return 0;
     return fault.error;
+}
+
+namespace {
+
+int injected(FileStep step)
+{
+    return injectedFault(step);
 }
 
 // The file a write to path replaces: path itself, or the file a symbolic link names.

@@ -29,5 +29,8 @@ enum class FileStep { Create, Write, SyncFile, Close, Rename, SyncFolder };
 // bytes and then fails. One fault at a time; clearFileFaults() disarms it.
 void failFileStep(FileStep step, int nth, int error);
 void clearFileFaults();
+// The error the armed fault gives this run of the step, or 0. Every writer of
+// the program asks before each step, so tests reach its writes too.
+int injectedFault(FileStep step);
 
 } // namespace text

@@ -147,6 +147,51 @@ TEST(Removal, AFailureAtAnyStepLeavesTheDataFileWholeAndTheNextRemovalWorks)
     }
 }
 
+// The commands that write one record in place: a failed write leaves the file
+// as it was (an append is cut back), a failed sync leaves it whole with the
+// change; either is shown, and the same command then works.
+TEST(RecordWrites, AFailedWriteOrSyncIsShownAndTheFileStaysWhole)
+{
+    const struct {
+        const char* name;
+        std::function<void(Session&)> run;
+    } commands[] = {
+        {"mark",
+         [](Session& s) {
+             s.person.answer({"Yes"});
+             s.click("DeleteAParish1");
+         }},
+        {"insert", [](Session& s) { s.click("AddaNewParish1"); }},
+        {"amend",
+         [](Session& s) {
+             s.click("AllowAmendments1");
+             *s.control("Edit1", "Updatefm").text = "Ashby Parva";
+             s.person.answer({"Yes"});
+             s.click("Save", "Updatefm");
+         }},
+    };
+    for (const auto& command : commands)
+        for (text::FileStep step : {text::FileStep::Write, text::FileStep::SyncFile}) {
+            SCOPED_TRACE(std::string(command.name) + (step == text::FileStep::Write ? " write" : " sync"));
+            Session s(parishes());
+            s.start();
+            s.goTo(2);
+            const std::string before = s.file("Parishes.Dat");
+            s.person.take();
+            text::failFileStep(step, 1, ENOSPC);
+            command.run(s);
+            text::clearFileFaults();
+            EXPECT_EQ(s.person.take().back(), error("Disk full."));
+            const std::string after = s.file("Parishes.Dat");
+            EXPECT_EQ(after.size() % 77, 0u);
+            EXPECT_TRUE(step == text::FileStep::SyncFile || after == before);
+            command.run(s);
+            const std::vector<Shown> shown = s.person.take();
+            EXPECT_TRUE(std::none_of(shown.begin(), shown.end(), [](const Shown& x) { return x.kind == Kind::Error; }));
+            EXPECT_NE(s.file("Parishes.Dat"), before);
+        }
+}
+
 TEST(RadiusSearch, AReadFailureIsReportedOnceAndLeavesTheOldFilesAndTheCursor)
 {
     Session s(parishes());
