@@ -7,6 +7,7 @@
 #include "ratio_report.h"
 #include "records/count_records.h"
 #include "records/data_file.h"
+#include "text/file_replace.h"
 #include "text/text_file.h"
 
 #include <benchmark/benchmark.h>
@@ -166,6 +167,49 @@ void SearchStringList(benchmark::State& state)
     state.counters["listed"] = std::stod(started.core.view().Hits);
 }
 
+// The baseline of removal: one bare read and one bare write of the data file,
+// the write synced as removal syncs its replacement.
+void BareReadWrite(benchmark::State& state)
+{
+    const std::filesystem::path copy = generated->folder() / "bare-copy.dat";
+    for ([[maybe_unused]] auto _ : state) {
+        const std::string bytes = text::readFile(generated->path());
+        int fd = ::open(copy.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+        bool whole = ::write(fd, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size());
+        whole = ::fsync(fd) == 0 && whole;
+        ::close(fd);
+        if (!whole)
+            state.SkipWithError("bare write failed");
+    }
+    std::filesystem::remove(copy);
+}
+
+// Delete Marked Parishes on the 30,000-record file with some records marked:
+// the whole command, the kept records replacing the file and the file opened again.
+void RemoveMarked(benchmark::State& state)
+{
+    const auto marked = static_cast<std::size_t>(state.range(0));
+    const std::filesystem::path folder = generated->folder() / "remove";
+    std::filesystem::create_directories(folder);
+    std::string bytes = text::readFile(generated->path());
+    for (std::size_t i = 0; i < marked; ++i)
+        bytes[(1 + i * (kRecords - 1) / marked) * records::kRecordSize + 1] = '~'; // the name's first character
+    std::ostream nowhere{nullptr};
+    driver::ScriptPorts person{nowhere};
+    for ([[maybe_unused]] auto _ : state) {
+        state.PauseTiming();
+        text::replaceFile(folder / "Parishes.Dat", bytes, text::Sync::Lazy);
+        app::Program program(person.ports(), folder, "localhost");
+        program.start();
+        person.answers().push_back({driver::Answer::Kind::Yes, {}});
+        const app::Control& remove = *program.mainWindow().control("RemoveDeletedParishes1");
+        state.ResumeTiming();
+        program.dispatcher().dispatch(remove.onClick);
+        if (program.mainWindow().recordCount() != kRecords - static_cast<int>(marked))
+            state.SkipWithError("wrong number of records kept");
+    }
+}
+
 // A radius report of 1000 hit lines, in a folder of its own.
 std::filesystem::path radiusReportFolder()
 {
@@ -213,6 +257,8 @@ BENCHMARK(FindFirstNoMatch)->Unit(benchmark::kMicrosecond);
 BENCHMARK(RadiusSearch)->Unit(benchmark::kMicrosecond);
 BENCHMARK(CountyList)->Unit(benchmark::kMicrosecond);
 BENCHMARK(SearchStringList)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BareReadWrite)->Unit(benchmark::kMicrosecond);
+BENCHMARK(RemoveMarked)->Arg(1)->Arg(1000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(ReportRead)->Unit(benchmark::kMicrosecond);
 BENCHMARK(CsvOfRadiusReport)->Unit(benchmark::kMicrosecond);
 
@@ -241,7 +287,9 @@ int main(int argc, char** argv)
                          {"RadiusSearch", bench::Goal::Kind::AtMostTimesBaseline, 2, "SequentialRead"},
                          {"CountyList", bench::Goal::Kind::AtMostTimesBaseline, 2, "SequentialRead"},
                          {"SearchStringList", bench::Goal::Kind::AtMostTimesBaseline, 2, "SequentialRead"},
-                         {"CsvOfRadiusReport", bench::Goal::Kind::AtMostTimesBaseline, 2, "ReportRead"}});
+                         {"CsvOfRadiusReport", bench::Goal::Kind::AtMostTimesBaseline, 2, "ReportRead"},
+                         {"RemoveMarked/1", bench::Goal::Kind::AtMostTimesBaseline, 3, "BareReadWrite"},
+                         {"RemoveMarked/1000", bench::Goal::Kind::AtMostTimesBaseline, 3, "BareReadWrite"}});
     generated = nullptr;
     return reporter.anyError() ? 1 : 0;
 }

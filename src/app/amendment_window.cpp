@@ -94,9 +94,9 @@ void AmendmentWindow::save()
             return; // the window stays open with the texts as typed
         }
     if (edits_[0].empty())
-        edits_[0] = "A Blank Name Record";
+        edits_[0].assign(msg::kBlankName);
     if (edits_[1].empty())
-        edits_[1] = " ";
+        edits_[1].assign(1, ' '); // (assigning a literal trips a false -Wrestrict of g++ 12)
     edits_[2] = text::padLeft(edits_[2], 3);
     edits_[3] = text::padLeft(edits_[3], 3);
     finish(Outcome::Save);

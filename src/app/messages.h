@@ -39,6 +39,8 @@ inline constexpr std::string_view kCountyNotThree = "Target County MUST be exact
 inline constexpr std::string_view kSearchListQuestion = " Create a  Parish List matching the Search String - ";
 
 inline constexpr std::string_view kNotAllowedToAmend = "You are not allowed to amend this record.";
+// The name a record saved with an empty name gets.
+inline constexpr std::string_view kBlankName = "A Blank Name Record";
 inline constexpr std::string_view kUpdateCancelled = "Update Cancelled";
 inline constexpr std::string_view kSaveAmendment = "Are you sure that you want to SAVE the Amendment to this record?";
 inline constexpr std::string_view kQuoteInName = "Quote Marks \" are not allowed in Parish Name Field";
