@@ -111,8 +111,12 @@ void Desktop::windowShown(const app::Window& core)
 
 void Desktop::windowHidden(const app::Window& core)
 {
-    if (FormWindow* w = formWindow(core))
+    if (FormWindow* w = formWindow(core)) {
         w->hide();
+        // The keyboard goes back to the main window, as it does when a dialog closes.
+        if (w != main_ && main_->isVisible())
+            main_->activateWindow();
+    }
 }
 
 void Desktop::repaint(const app::Window& core, std::string_view control)

@@ -49,15 +49,19 @@ std::vector<std::string> splitLines(const QString& text)
 // the program's text).
 class TypedLimit : public QValidator {
 public:
-    TypedLimit(QLineEdit& edit, int limit) : QValidator(&edit), edit_(edit), limit_(limit) {}
+    TypedLimit(QLineEdit& edit, int limit) : QValidator(&edit), limit_(limit)
+    {
+        // The length the box had before the edit being checked, whoever set it.
+        QObject::connect(&edit, &QLineEdit::textChanged, this, [this](const QString& text) { before_ = text.size(); });
+    }
     State validate(QString& input, int&) const override
     {
-        return input.size() > limit_ && input.size() > edit_.text().size() ? Invalid : Acceptable;
+        return input.size() > limit_ && input.size() > before_ ? Invalid : Acceptable;
     }
 
 private:
-    QLineEdit& edit_;
     qsizetype limit_;
+    qsizetype before_ = 0;
 };
 
 QWidget* makeWidget(const app::Control& c)
