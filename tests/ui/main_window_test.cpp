@@ -111,6 +111,26 @@ TEST_F(DesktopTest, AKeyMakesOneMoveWhereverTheFocusIsAndTheCloseBoxAndExitAskFi
     EXPECT_TRUE(desktop_->ended());
 }
 
+// The amendment window: typing stops at a box's limit, but a longer text the
+// program put in stays whole and may be shortened.
+TEST_F(DesktopTest, TypingLimitsNeverCutTheProgramsText)
+{
+    writeParishes(3);
+    start();
+    press(Qt::Key_Down);
+    choose("AllowAmendments1");
+    auto& easting = widget<QLineEdit>("Updatefm", "Edit6");
+    type(easting, "12345");
+    EXPECT_EQ(easting.text(), "123");
+    window("Updatefm").core().control("Edit6")->text->assign("123456");
+    window("Updatefm").push();
+    EXPECT_EQ(easting.text(), "123456");
+    QTest::keyClick(&easting, Qt::Key_Backspace);
+    QTest::keyClick(&easting, Qt::Key_7);
+    EXPECT_EQ(easting.text(), "12345");
+    click("Updatefm", "Cancel");
+}
+
 } // namespace
 } // namespace uitest
 
