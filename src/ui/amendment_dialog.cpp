@@ -4,9 +4,7 @@
 #include "ui/looks.h"
 
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QScreen>
 #include <QVBoxLayout>
 
 namespace ui {
@@ -15,6 +13,7 @@ AmendmentDialog::AmendmentDialog(app::AmendmentWindow& core, Desktop& desktop)
     : FormWindow(core, desktop, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     setWindowModality(Qt::ApplicationModal);
+    centreWhenShown();
     auto* column = new QVBoxLayout(this);
     showAsTitle(*widget("Label9"), 32);
     showAsTitle(*widget("Label8"), 18);
@@ -34,13 +33,6 @@ AmendmentDialog::AmendmentDialog(app::AmendmentWindow& core, Desktop& desktop)
     buttons->addWidget(widget("Cancel"));
     column->addLayout(buttons);
     setMinimumSize(463, 319);
-}
-
-void AmendmentDialog::showEvent(QShowEvent* event)
-{
-    if (QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
-    FormWindow::showEvent(event);
 }
 
 } // namespace ui

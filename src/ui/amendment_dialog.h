@@ -12,9 +12,6 @@ class AmendmentDialog : public FormWindow {
     Q_OBJECT
 public:
     AmendmentDialog(app::AmendmentWindow& core, Desktop& desktop);
-
-protected:
-    void showEvent(QShowEvent* event) override;
 };
 
 } // namespace ui

@@ -3,11 +3,9 @@
 
 #include "ui/looks.h"
 
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -32,8 +30,7 @@ CountyCodesForm::CountyCodesForm(app::CountyCodesWindow& core, Desktop& desktop)
     column->addWidget(panel);
     column->addWidget(list, 1);
     resize(544, 375);
-    if (QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreWhenShown();
 }
 
 } // namespace ui

@@ -11,6 +11,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -18,6 +19,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QValidator>
 
@@ -236,6 +238,13 @@ void FormWindow::closeEvent(QCloseEvent* event)
     bool ran = dispatch([this, &mayClose] { mayClose = core_.closeQuery(); });
     closing_ = false;
     event->setAccepted(ran && mayClose);
+}
+
+void FormWindow::showEvent(QShowEvent* event)
+{
+    if (QScreen* screen = QGuiApplication::primaryScreen(); centred_ && screen)
+        move(screen->availableGeometry().center() - rect().center());
+    QWidget::showEvent(event);
 }
 
 // ---------------------------------------------------------------- the boxes

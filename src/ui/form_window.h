@@ -54,6 +54,9 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Centred on the screen each time it is shown, when asked for.
+    void showEvent(QShowEvent* event) override;
+    void centreWhenShown() { centred_ = true; }
 
 private:
     struct Bound {
@@ -82,6 +85,7 @@ private:
     KeyPreview* keyPreview_ = nullptr;
     std::string shownFocus_;
     bool closing_ = false;
+    bool centred_ = false;
 
     friend class Desktop;
 };

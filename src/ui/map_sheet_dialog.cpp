@@ -3,12 +3,10 @@
 
 #include "ui/looks.h"
 
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -34,6 +32,7 @@ void note(QWidget* label, const char* colour, bool centred)
 MapSheetDialog::MapSheetDialog(app::MapSheetWindow& core, Desktop& desktop) : FormWindow(core, desktop, Qt::Dialog)
 {
     setWindowModality(Qt::ApplicationModal);
+    centreWhenShown();
     setFixedSize(kClientWidth, kClientHeight); // a dialog border: not resized
     setAutoFillBackground(true);
     QPalette purple = palette();
@@ -80,13 +79,6 @@ MapSheetDialog::MapSheetDialog(app::MapSheetWindow& core, Desktop& desktop) : Fo
     column->addWidget(sheets, 1);
     note(widget("Label4"), "yellow", false);
     column->addWidget(widget("Label4"));
-}
-
-void MapSheetDialog::showEvent(QShowEvent* event)
-{
-    if (QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
-    FormWindow::showEvent(event);
 }
 
 } // namespace ui

@@ -12,10 +12,6 @@ class MapSheetDialog : public FormWindow {
     Q_OBJECT
 public:
     MapSheetDialog(app::MapSheetWindow& core, Desktop& desktop);
-
-protected:
-    // Centred on the screen each time it is shown.
-    void showEvent(QShowEvent* event) override;
 };
 
 } // namespace ui
