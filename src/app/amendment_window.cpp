@@ -14,13 +14,6 @@ using records::Field;
 constexpr Field kFields[] = {Field::Name,  Field::Type,    Field::County,  Field::Country,
                              Field::OSRef, Field::Easting, Field::Northing};
 
-// A whole number as a grid position: hexadecimal "$" forms read as numbers
-// but no later pass could use them.
-bool isWholeNumber(std::string_view text)
-{
-    return text::readWhole(text).ok && text.find('$') == std::string_view::npos;
-}
-
 } // namespace
 
 AmendmentWindow::AmendmentWindow(Ports ports, Dispatcher& dispatcher) : Window("Updatefm", "Update", ports, dispatcher)
@@ -85,8 +78,8 @@ void AmendmentWindow::save()
         {edits_[2].find(',') != std::string::npos, msg::kCommaInCounty},
         {edits_[3].find(',') != std::string::npos, msg::kCommaInCountry},
         {edits_[4].find(',') != std::string::npos, msg::kCommaInOsRef},
-        {!isWholeNumber(edits_[5]), msg::kAmendedEastingNotNumeric},
-        {!isWholeNumber(edits_[6]), msg::kAmendedNorthingNotNumeric},
+        {!text::isGridNumber(edits_[5]), msg::kAmendedEastingNotNumeric},
+        {!text::isGridNumber(edits_[6]), msg::kAmendedNorthingNotNumeric},
     };
     for (const auto& check : checks)
         if (check.failed) {

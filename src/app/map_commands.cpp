@@ -10,17 +10,6 @@
 
 namespace app {
 
-namespace {
-
-// A whole number as the address can carry it: hexadecimal "$" forms read
-// as numbers but are no grid positions.
-bool isGridNumber(std::string_view text)
-{
-    return text::readWhole(text).ok && text.find('$') == std::string_view::npos;
-}
-
-} // namespace
-
 std::string mapHostSetting()
 {
     return maps::mapHostFrom(std::getenv("STEEPLEWATCHER_MAP_HOST"));
@@ -52,11 +41,11 @@ void MapCommands::showLocation()
     }
     const std::string easting(text::trimBlanks(r.get(Field::Easting)));
     const std::string northing(text::trimBlanks(r.get(Field::Northing)));
-    if (!isGridNumber(easting)) {
+    if (!text::isGridNumber(easting)) {
         c_.warning(msg::kEastingNotNumeric);
         return;
     }
-    if (!isGridNumber(northing)) {
+    if (!text::isGridNumber(northing)) {
         c_.warning(msg::kNorthingNotNumeric);
         return;
     }

@@ -90,6 +90,13 @@ void RecordBrowser::clearSearchBoxes()
     c_.view.Hits.clear();
 }
 
+void RecordBrowser::clearViews()
+{
+    c_.view.Memo1.assign(kNeighbourLines, std::string());
+    c_.view.Memo3.assign(1, std::string());
+    c_.view.Memo2.assign(kNeighbourLines, std::string());
+}
+
 void RecordBrowser::keyDown(Key key)
 {
     switch (key) {

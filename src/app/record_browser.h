@@ -27,6 +27,8 @@ public:
     // Counts the records by end-of-file probes.
     void countRecords();
     void clearSearchBoxes();
+    // Empties the three record views.
+    void clearViews();
 
     // The navigation keys, whatever has the focus.
     void keyDown(Key key);

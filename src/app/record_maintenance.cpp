@@ -11,6 +11,10 @@ namespace app {
 
 namespace {
 constexpr char kMark = '~';
+bool isMarked(const records::ParishRecord& r)
+{
+    return r.name().starts_with(kMark);
+}
 constexpr std::int32_t kProgressStep = 1000;
 } // namespace
 
@@ -103,7 +107,7 @@ void RecordMaintenance::unmark()
         return;
     browser_.read(c_.cursor.position);
     records::ParishRecord& r = c_.cursor.record;
-    if (r.name().empty() || r.name().front() != kMark)
+    if (!isMarked(r))
         return;
     const std::string unmarked(r.name().substr(1)); // a copy: the name is read from the record it goes into
     r.set(records::Field::Name, unmarked);
@@ -116,19 +120,12 @@ void RecordMaintenance::reopen(const std::filesystem::path& path)
 {
     c_.cursor.file.open(path);
     browser_.countRecords();
-    c_.cursor.position = 0;
-    if (c_.count > 0) {
-        browser_.read(0);
-        browser_.showCurrentRecord();
-        browser_.showRecordsBefore();
-        browser_.showRecordsAfter();
-        return;
+    browser_.showFirstRecord();
+    if (c_.count == 0) {
+        // Nothing is left to show.
+        browser_.clearSearchBoxes();
+        browser_.clearViews();
     }
-    // Nothing is left to show.
-    browser_.clearSearchBoxes();
-    c_.view.Memo1.assign(kNeighbourLines, std::string());
-    c_.view.Memo3.assign(1, std::string());
-    c_.view.Memo2.assign(kNeighbourLines, std::string());
 }
 
 void RecordMaintenance::removeMarked()
@@ -149,7 +146,7 @@ void RecordMaintenance::removeMarked()
                 c_.showNow(c_.view.Progress, "Progress", std::to_string(read));
             file.read(read, c_.cursor.record);
             const records::ParishRecord& r = c_.cursor.record;
-            if (r.name().empty() || r.name().front() != kMark) {
+            if (!isMarked(r)) {
                 kept.append(r.bytes.data(), r.bytes.size());
                 ++keptCount;
             }

@@ -22,6 +22,13 @@ struct RealReading {
 // Leading blanks, then [+|-]digits or $hexdigits, nothing after, fitting 32 bits.
 WholeReading readWhole(std::string_view s);
 
+// A whole number as a grid position: read wholly, but not a hexadecimal "$"
+// form, which no later reading of positions accepts.
+inline bool isGridNumber(std::string_view s)
+{
+    return readWhole(s).ok && s.find('$') == std::string_view::npos;
+}
+
 // The value readWhole gathered before it stopped: the signed value when the text
 // reads wholly, else the digits read so far without the sign, 0 when none. Never fails.
 std::int32_t leadingInteger(std::string_view s);
