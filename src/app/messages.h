@@ -58,6 +58,31 @@ inline constexpr std::string_view kRemoveQuestion =
     "A Back-Up is recomended First. Remove Marked Records from File now?";
 inline constexpr std::string_view kMarkedRemoved = "Marked Records Removed";
 
+inline constexpr std::string_view kTooManyToSort =
+    "Sorry, there are more than 30,000 records in your file.  Sort NOT Possible.";
+inline constexpr std::string_view kSortQuestion = "A Back-Up is recomended First. Start sort now?";
+
+inline constexpr std::string_view kImportQuestion = " Import and Append Records from a CSV File?";
+inline constexpr std::string_view kOpenTitle = "Open";
+inline constexpr std::string_view kCsvFilter = "CSV files (*.csv )|*.CSV|All files (*.*)|*.*";
+// Followed by the line numbers.
+inline constexpr std::string_view kShortLinesSkipped = "Lines with fewer than seven fields were not imported: ";
+// Between them the line number, then the character's code.
+inline constexpr std::string_view kUnstorableStart = "Line ";
+inline constexpr std::string_view kUnstorableMiddle =
+    " of the CSV file holds a character that Parishes.Dat cannot store (";
+inline constexpr std::string_view kUnstorableEnd = "). Nothing was imported.";
+
+inline constexpr std::string_view kBackUpStart = "To Start Back-Up. Place a disk in Drive A and press OK";
+inline constexpr std::string_view kNoDisk = "No Disk in A drive";
+inline constexpr std::string_view kOverwriteBackUp = "This disk already contains a Back-Up File. OverWrite It?";
+inline constexpr std::string_view kBackUpDone = "BackUp Copy Done";
+inline constexpr std::string_view kBackUpFailed = "BackUp Copy Failed";
+inline constexpr std::string_view kRestoreStart = "To Start Restore Place your disk in Drive A and press OK";
+inline constexpr std::string_view kNoBackUpFile = "Cannot find file Parishes.Bak on this floppy disk.";
+inline constexpr std::string_view kRestoreDone = "Restore  Done";
+inline constexpr std::string_view kRestoreFailed = "Restore Failed";
+
 inline constexpr std::string_view kNoCountyFile = "Unable to find file \"County.txt\". ";
 
 inline constexpr std::string_view kVersionRecord = "This is the Database Version Number.";

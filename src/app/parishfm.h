@@ -3,7 +3,9 @@
 // The main window's core (object name Parishfm): the open data file, the
 // record views, and its commands in cohesive groups around the one record
 // cursor: moving through the file, searching, distance and radius, list
-// reports and maps. Every command is reached through the window's controls.
+// reports and maps, maintenance, import and back-ups. Every command is reached through the window's controls.
+#include "app/back_ups.h"
+#include "app/csv_import.h"
 #include "app/distance_commands.h"
 #include "app/list_reports.h"
 #include "app/main_context.h"
@@ -52,6 +54,8 @@ private:
     ListReports reports_;
     MapCommands maps_;
     RecordMaintenance maintenance_;
+    CsvImport import_;
+    BackUps backUps_;
     bool ended_ = false;
 };
 

@@ -5,6 +5,7 @@
 // Every text is cp1252 bytes.
 #include "reports/text_printer.h"
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -34,6 +35,9 @@ public:
     virtual void errorBox(const std::string& text) = 0;
     // The system's print dialog; true when the person confirms printing.
     virtual bool printDialog() = 0;
+    // The open-file dialog. The filter is pairs of a description and its
+    // patterns, all separated by "|". Nothing when cancelled.
+    virtual std::optional<std::filesystem::path> openFile(const std::string& title, const std::string& filter) = 0;
 };
 
 class Feedback {
@@ -66,6 +70,9 @@ public:
     virtual reports::PrinterDevice& printer() = 0;
     // Opens an address in the desktop's web browser; false when none could be asked.
     virtual bool openUrl(const std::string& address) = 0;
+    // The folder that stands for drive A:, the removable disk back-ups go to;
+    // nothing when there is none.
+    virtual std::optional<std::filesystem::path> backUpFolder() = 0;
 };
 
 struct Ports {

@@ -77,6 +77,15 @@ void RecordBrowser::showFirstRecord()
     showRecordsAfter();
 }
 
+void RecordBrowser::showRecordAt(std::int32_t index)
+{
+    c_.cursor.position = index;
+    read(index);
+    showCurrentRecord();
+    showRecordsBefore();
+    showRecordsAfter();
+}
+
 void RecordBrowser::countRecords()
 {
     BusyCursor busy(c_.ports.feedback);

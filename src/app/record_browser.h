@@ -24,6 +24,8 @@ public:
     // Record 0 and the records around it, when there is one; the views stay
     // as they are on an empty file.
     void showFirstRecord();
+    // Makes record index the current one and shows it with the records around it.
+    void showRecordAt(std::int32_t index);
     // Counts the records by end-of-file probes.
     void countRecords();
     void clearSearchBoxes();

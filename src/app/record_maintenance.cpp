@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "record_maintenance.h"
 
+#include "app/data_file_writes.h"
 #include "app/messages.h"
-#include "text/file_replace.h"
-#include "text/io_error.h"
+#include "records/sort_by_name.h"
 
+#include <algorithm>
+#include <span>
 #include <string>
+#include <vector>
 
 namespace app {
 
@@ -20,16 +23,7 @@ constexpr std::int32_t kProgressStep = 1000;
 
 bool RecordMaintenance::mayWrite()
 {
-    const records::DataFile& file = c_.cursor.file;
-    if (file.isOpen() && file.hasPartialRecord()) {
-        c_.message(msg::kDamagedDataFile);
-        return false;
-    }
-    if (file.isOpen() && file.isReadOnly()) {
-        c_.message(msg::kReadOnlyDataFile);
-        return false;
-    }
-    return true;
+    return mayWriteDataFile(c_);
 }
 
 void RecordMaintenance::amend()
@@ -116,18 +110,6 @@ void RecordMaintenance::unmark()
     browser_.showCurrentRecord();
 }
 
-void RecordMaintenance::reopen(const std::filesystem::path& path)
-{
-    c_.cursor.file.open(path);
-    browser_.countRecords();
-    browser_.showFirstRecord();
-    if (c_.count == 0) {
-        // Nothing is left to show.
-        browser_.clearSearchBoxes();
-        browser_.clearViews();
-    }
-}
-
 void RecordMaintenance::removeMarked()
 {
     if (!mayWrite())
@@ -135,12 +117,10 @@ void RecordMaintenance::removeMarked()
     if (!c_.ports.dialogs.warningYesNo(std::string(msg::kRemoveQuestion)))
         return;
     records::DataFile& file = c_.cursor.file;
-    const std::filesystem::path path = file.path();
     {
         BusyCursor busy(c_.ports.feedback);
         std::string kept;
         std::int32_t read = 0;
-        std::int32_t keptCount = 0;
         for (; !file.atEnd(read); ++read) {
             if (read > 0 && read % kProgressStep == 0)
                 c_.showNow(c_.view.Progress, "Progress", std::to_string(read));
@@ -148,23 +128,43 @@ void RecordMaintenance::removeMarked()
             const records::ParishRecord& r = c_.cursor.record;
             if (!isMarked(r)) {
                 kept.append(r.bytes.data(), r.bytes.size());
-                ++keptCount;
             }
         }
         // The kept records replace the file whole, or the file stays as it was.
-        // Either way the file on disk is opened again, so no later write can
-        // go to the replaced one.
-        try {
-            text::replaceFile(path, kept);
-        } catch (const text::IoError&) {
-            reopen(path);
-            throw;
-        }
-        reopen(path);
-        if (file.sizeBytes() != static_cast<std::int64_t>(kept.size()) || c_.count != keptCount)
-            throw text::IoError("Parishes.Dat was not written whole");
+        replaceDataFile(c_, browser_, kept);
     }
     c_.message(msg::kMarkedRemoved);
+}
+
+void RecordMaintenance::sortFile()
+{
+    if (c_.count > static_cast<std::int32_t>(records::kMaxSortRecords)) {
+        c_.message(msg::kTooManyToSort);
+        return;
+    }
+    if (!mayWrite())
+        return;
+    if (!c_.ports.dialogs.warningYesNo(std::string(msg::kSortQuestion)))
+        return;
+    BusyCursor busy(c_.ports.feedback);
+    c_.cursor.position = 0;
+    records::DataFile& file = c_.cursor.file;
+    // The records counted are sorted; any the file gained since it was
+    // counted are kept after them as they are.
+    std::vector<records::ParishRecord> table;
+    table.reserve(static_cast<std::size_t>(c_.count));
+    for (std::int32_t i = 0; !file.atEnd(i); ++i) {
+        file.read(i, c_.cursor.record);
+        table.push_back(c_.cursor.record);
+    }
+    records::sortByName(std::span(table).first(std::min(table.size(), static_cast<std::size_t>(c_.count))));
+    std::string bytes;
+    bytes.reserve(table.size() * records::kRecordSize);
+    for (const records::ParishRecord& r : table)
+        bytes.append(r.bytes.data(), r.bytes.size());
+    replaceDataFile(c_, browser_, bytes);
+    for (int i = 0; i < 3; ++i)
+        c_.ports.feedback.beep();
 }
 
 } // namespace app

@@ -3,7 +3,7 @@
 // The main window's maintenance commands: amending the record on show in the
 // amendment window, appending a blank record, marking the record on show for
 // deletion (a "~" in front of its name), unmarking it, and removing every
-// marked record from the data file. A damaged or read-only data file is
+// marked record from the data file, and sorting it by name. A damaged or read-only data file is
 // never written: each command refuses with the message the start gave.
 #include "app/amendment_window.h"
 #include "app/main_context.h"
@@ -26,12 +26,13 @@ public:
     void unmark();
     // Writes the unmarked records whole over the data file, then reopens it.
     void removeMarked();
+    // Puts the records in order of name (the version record stays first) and
+    // writes them whole over the data file.
+    void sortFile();
 
 private:
     // False, after saying why, when the data file may not be written.
     bool mayWrite();
-    // Opens the data file again and shows its first record (or nothing).
-    void reopen(const std::filesystem::path& path);
 
     MainContext& c_;
     RecordBrowser& browser_;

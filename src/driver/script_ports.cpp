@@ -3,6 +3,7 @@
 #include "text/cp1252.h"
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace driver {
 namespace {
@@ -74,19 +75,24 @@ void ScriptPorts::warningOk(const std::string& text)
     event("warning " + quote(text) + " -> OK");
 }
 
-bool ScriptPorts::twoButtons(std::string_view kind, const std::string& text, Answer::Kind first, Answer::Kind second)
+Answer ScriptPorts::take(const std::string& line, std::string_view dialog, Answer::Kind first, Answer::Kind second)
 {
-    std::string line = std::string(kind) + " " + quote(text) + " -> ";
     if (answers_.empty()) {
         event(line + "unanswered");
         throw Unanswered{};
     }
     Answer a = answers_.front();
     if (a.kind != first && a.kind != second)
-        throw AnswerMismatch{"the answer " + std::string(kindName(a.kind)) + " does not fit the " + std::string(kind)
-                             + " box " + quote(text) + " (" + std::string(kindName(first)) + " or "
-                             + std::string(kindName(second)) + ")"};
+        throw AnswerMismatch{"the answer " + std::string(kindName(a.kind)) + " does not fit the " + std::string(dialog)
+                             + " (" + std::string(kindName(first)) + " or " + std::string(kindName(second)) + ")"};
     answers_.pop_front();
+    return a;
+}
+
+bool ScriptPorts::twoButtons(std::string_view kind, const std::string& text, Answer::Kind first, Answer::Kind second)
+{
+    std::string line = std::string(kind) + " " + quote(text) + " -> ";
+    Answer a = take(line, std::string(kind) + " box " + quote(text), first, second);
     event(line + std::string(kindName(a.kind)));
     return a.kind == first;
 }
@@ -115,15 +121,7 @@ std::optional<std::string> ScriptPorts::inputBox(const std::string& title, const
                                                  const std::string& defaultText)
 {
     std::string line = "input " + quote(title) + " " + quote(prompt) + " " + quote(defaultText) + " -> ";
-    if (answers_.empty()) {
-        event(line + "unanswered");
-        throw Unanswered{};
-    }
-    Answer a = answers_.front();
-    if (a.kind != Answer::Kind::Text && a.kind != Answer::Kind::CancelInput)
-        throw AnswerMismatch{"the answer " + std::string(kindName(a.kind)) + " does not fit the input box "
-                             + quote(prompt) + " (a text or cancel)"};
-    answers_.pop_front();
+    Answer a = take(line, "input box " + quote(prompt), Answer::Kind::Text, Answer::Kind::CancelInput);
     if (a.kind == Answer::Kind::CancelInput) {
         event(line + "cancel");
         return std::nullopt;
@@ -140,17 +138,28 @@ void ScriptPorts::errorBox(const std::string& text)
 bool ScriptPorts::printDialog()
 {
     std::string line = "print-dialog -> ";
-    if (answers_.empty()) {
-        event(line + "unanswered");
-        throw Unanswered{};
-    }
-    Answer a = answers_.front();
-    if (a.kind != Answer::Kind::OK && a.kind != Answer::Kind::Cancel)
-        throw AnswerMismatch{"the answer " + std::string(kindName(a.kind))
-                             + " does not fit the print dialog (OK or Cancel)"};
-    answers_.pop_front();
+    Answer a = take(line, "print dialog", Answer::Kind::OK, Answer::Kind::Cancel);
     event(line + std::string(kindName(a.kind)));
     return a.kind == Answer::Kind::OK;
+}
+
+std::optional<std::filesystem::path> ScriptPorts::openFile(const std::string& title, const std::string&)
+{
+    std::string line = "open-file " + quote(title) + " -> ";
+    Answer a = take(line, "open-file dialog", Answer::Kind::File, Answer::Kind::CancelInput);
+    if (a.kind == Answer::Kind::CancelInput) {
+        event(line + "cancel");
+        return std::nullopt;
+    }
+    event(line + quote(a.text));
+    return std::filesystem::path(text::cp1252ToUtf8(a.text));
+}
+
+std::optional<std::filesystem::path> ScriptPorts::backUpFolder()
+{
+    if (const char* folder = std::getenv("STEEPLEWATCHER_DRIVE_A"); folder != nullptr && *folder != '\0')
+        return std::filesystem::path(folder);
+    return std::nullopt;
 }
 
 void ScriptPorts::beep()

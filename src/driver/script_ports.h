@@ -79,6 +79,8 @@ public:
     void errorBox(const std::string& text) override;
     // Takes a queued OK or Cancel: `print-dialog -> OK`.
     bool printDialog() override;
+    // Takes a queued `file TEXT` or `cancel`: `open-file TITLE -> TEXT`.
+    std::optional<std::filesystem::path> openFile(const std::string& title, const std::string& filter) override;
 
     void beep() override;
     void setBusy(bool) override {}
@@ -92,11 +94,16 @@ public:
         return true;
     }
 
+    // The folder named by STEEPLEWATCHER_DRIVE_A, as for the program.
+    std::optional<std::filesystem::path> backUpFolder() override;
+
     void windowShown(const app::Window& window) override { event("show " + std::string(window.name())); }
     void windowHidden(const app::Window& window) override { event("hide " + std::string(window.name())); }
     void repaint(const app::Window&, std::string_view) override {}
 
 private:
+    // The next answer, which must be one of the two kinds; "unanswered" ends the script.
+    Answer take(const std::string& line, std::string_view dialog, Answer::Kind first, Answer::Kind second);
     // Takes the next answer for a two-button box; true for the first button.
     bool twoButtons(std::string_view kind, const std::string& text, Answer::Kind first, Answer::Kind second);
 

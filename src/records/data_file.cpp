@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <string>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -123,7 +124,7 @@ void DataFile::readThroughBlock(std::int64_t index, ParishRecord& into)
     std::memcpy(into.bytes.data(), block_.data() + (offset - blockOffset_), kRecordSize);
 }
 
-void DataFile::write(std::int64_t index, const ParishRecord& record)
+void DataFile::requireWritable() const
 {
     requireOpen();
     if (readOnly_)
@@ -131,33 +132,73 @@ void DataFile::write(std::int64_t index, const ParishRecord& record)
     if (size_ % kRecord != 0)
         throw text::IoError(path_.filename().string()
                             + " is damaged (its size is not a whole number of records), so it cannot be changed");
+}
+
+void DataFile::writeAt(std::int64_t offset, const char* data, std::int64_t length)
+{
+    blockLength_ = 0;
+    const bool appending = offset >= size_;
+    std::int64_t done = 0;
+    while (done < length) {
+        if (const int fault = text::injectedFault(text::FileStep::Write)) {
+            // Part of an append reaches the file before the device fails (the
+            // caller cuts it back); a record written in place fails whole.
+            if (appending && length - done > 1)
+                (void)::pwrite(fd_, data + done, static_cast<std::size_t>((length - done) / 2), offset + done);
+            text::throwIoError(fault);
+        }
+        ssize_t n = ::pwrite(fd_, data + done, static_cast<std::size_t>(length - done), offset + done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            text::throwIoError(n < 0 ? errno : ENOSPC);
+        done += n;
+    }
+    size_ = std::max(size_, offset + length);
+}
+
+void DataFile::cutBackTo(std::int64_t size)
+{
+    blockLength_ = 0;
+    // Should this fail too, the size check of the next write refuses it.
+    if (::ftruncate(fd_, size) == 0)
+        size_ = size;
+}
+
+void DataFile::write(std::int64_t index, const ParishRecord& record)
+{
+    requireWritable();
     if (index < 0)
         throw text::IoError("Seek before start of file");
     std::int64_t offset = index * kRecord;
     if (offset > size_)
         throw text::IoError("Write beyond end of file");
-    blockLength_ = 0;
-    std::int64_t done = 0;
-    while (done < kRecord) {
-        const int fault = text::injectedFault(text::FileStep::Write);
-        if (fault != 0)
-            errno = fault;
-        ssize_t n = fault != 0 ? -1
-                               : ::pwrite(fd_, record.bytes.data() + done, static_cast<std::size_t>(kRecord - done),
-                                          offset + done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            int e = n < 0 ? errno : ENOSPC;
-            // An append cut short must not leave a partial record behind.
-            if (offset == size_ && ::ftruncate(fd_, size_) != 0) {
-                // Nothing more can be done; the size check above will refuse further writes.
-            }
-            text::throwIoError(e);
-        }
-        done += n;
+    const std::int64_t oldSize = size_;
+    try {
+        writeAt(offset, record.bytes.data(), kRecord);
+    } catch (const text::IoError&) {
+        // An append cut short must not leave a partial record behind.
+        if (offset == oldSize)
+            cutBackTo(oldSize);
+        throw;
     }
-    size_ = std::max(size_, offset + kRecord);
+}
+
+void DataFile::append(std::span<const ParishRecord> records)
+{
+    requireWritable();
+    std::string bytes;
+    bytes.reserve(records.size() * kRecordSize);
+    for (const ParishRecord& r : records)
+        bytes.append(r.bytes.data(), r.bytes.size());
+    const std::int64_t oldSize = size_;
+    try {
+        writeAt(oldSize, bytes.data(), static_cast<std::int64_t>(bytes.size()));
+        flush();
+    } catch (const text::IoError&) {
+        cutBackTo(oldSize);
+        throw;
+    }
 }
 
 void DataFile::flush()

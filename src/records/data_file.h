@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
+#include <span>
 #include <vector>
 
 namespace records {
@@ -50,6 +51,9 @@ public:
     // Replaces record index, or appends when index is the number of records.
     // A failed append is cut back, so the file keeps its old size. Throws IoError.
     void write(std::int64_t index, const ParishRecord& record);
+    // Appends the records at the end of the file in one write and syncs them;
+    // on any failure the file is cut back to its old size. Throws IoError.
+    void append(std::span<const ParishRecord> records);
     // Forces written records to the disk.
     void flush();
 
@@ -62,6 +66,10 @@ private:
             throwNotOpen();
     }
     [[noreturn]] static void throwNotOpen();
+    // Throws unless the file is open, may be written and holds whole records.
+    void requireWritable() const;
+    void writeAt(std::int64_t offset, const char* data, std::int64_t length);
+    void cutBackTo(std::int64_t size);
     void readThroughBlock(std::int64_t index, ParishRecord& into);
     void fillBlock(std::int64_t offset);
 

@@ -38,7 +38,7 @@ bool nameGreater(const ParishRecord& a, const ParishRecord& b)
     return a.name() > b.name();
 }
 
-void sortByName(std::vector<ParishRecord>& records)
+void sortByName(std::span<ParishRecord> records)
 {
     std::size_t first = !records.empty() && records[0].isVersionRecord() ? 1 : 0;
     shellSort(records.data() + first, static_cast<std::ptrdiff_t>(records.size() - first));

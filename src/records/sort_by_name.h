@@ -4,7 +4,7 @@
 #include "records/parish_record.h"
 
 #include <cstddef>
-#include <vector>
+#include <span>
 
 namespace records {
 
@@ -21,6 +21,6 @@ bool nameGreater(const ParishRecord& a, const ParishRecord& b);
 // necessarily their former order. When record 0 is the version record it stays
 // at index 0 and only the records after it are sorted, whatever its name would
 // sort after.
-void sortByName(std::vector<ParishRecord>& records);
+void sortByName(std::span<ParishRecord> records);
 
 } // namespace records

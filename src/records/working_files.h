@@ -7,6 +7,8 @@
 namespace files {
 
 inline constexpr std::string_view kParishes = "Parishes.Dat";
+// The back-up copy of Parishes.Dat on the removable disk.
+inline constexpr std::string_view kBackUp = "Parishes.Bak";
 inline constexpr std::string_view kHistory = "HistList.txt";
 inline constexpr std::string_view kReport = "ParList.txt";
 inline constexpr std::string_view kReportCsv = "ParList.csv";

@@ -28,17 +28,38 @@ void appendUtf8(std::string& out, char32_t c)
     }
 }
 
-char toCp1252(char32_t c)
+} // namespace
+
+std::optional<char> toCp1252(char32_t c)
 {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
         return static_cast<char>(c);
     for (std::size_t i = 0; i < kHigh.size(); ++i)
         if (kHigh[i] == c)
             return static_cast<char>(0x80 + i);
-    return '?';
+    return std::nullopt;
 }
 
-} // namespace
+std::optional<char32_t> decodeUtf8(std::string_view s, std::size_t& i)
+{
+    auto b = static_cast<unsigned char>(s[i]);
+    // The count of continuation bytes; 4 for a byte no sequence starts with.
+    std::size_t extra = b < 0x80 ? 0 : (b & 0xE0) == 0xC0 ? 1 : (b & 0xF0) == 0xE0 ? 2 : (b & 0xF8) == 0xF0 ? 3 : 4;
+    if (extra > 3)
+        return std::nullopt;
+    char32_t c = extra == 0 ? b : b & (0x3Fu >> extra);
+    for (std::size_t k = 1; k <= extra; ++k) {
+        if (i + k >= s.size() || (static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80)
+            return std::nullopt;
+        c = (c << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
+    }
+    // Overlong forms, surrogates and values past Unicode are not UTF-8.
+    constexpr std::array<char32_t, 4> kLeast = {0, 0x80, 0x800, 0x10000};
+    if (c < kLeast[extra] || (c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF)
+        return std::nullopt;
+    i += extra + 1;
+    return c;
+}
 
 std::string cp1252ToUtf8(std::string_view bytes)
 {
@@ -62,30 +83,13 @@ std::string utf8ToCp1252(std::string_view s)
     out.reserve(s.size());
     std::size_t i = 0;
     while (i < s.size()) {
-        auto b = static_cast<unsigned char>(s[i]);
-        // The count of continuation bytes; 4 for a byte no sequence starts with.
-        std::size_t extra = b < 0x80 ? 0 : (b & 0xE0) == 0xC0 ? 1 : (b & 0xF0) == 0xE0 ? 2 : (b & 0xF8) == 0xF0 ? 3 : 4;
-        if (extra > 3) {
+        std::optional<char32_t> c = decodeUtf8(s, i);
+        if (!c) {
             out += '?';
             ++i;
             continue;
         }
-        char32_t c = extra == 0 ? b : b & (0x3Fu >> extra);
-        bool ok = true;
-        for (std::size_t k = 1; k <= extra; ++k) {
-            if (i + k >= s.size() || (static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) {
-                ok = false;
-                break;
-            }
-            c = (c << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
-        }
-        if (!ok) {
-            out += '?';
-            ++i;
-            continue;
-        }
-        out += toCp1252(c);
-        i += extra + 1;
+        out += toCp1252(*c).value_or('?');
     }
     return out;
 }

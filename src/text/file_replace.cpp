@@ -113,8 +113,13 @@ void replaceFile(const fs::path& path, std::string_view content, Sync sync)
     fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, exists ? (old.st_mode & 07777) : 0644);
     if (fd < 0)
         throwIoError(errno);
-    // The target's permissions, whatever the umask left of them.
-    if (exists && ::fchmod(fd, old.st_mode & 07777) != 0)
+    // The target's permissions, whatever the umask left of them. Asked only
+    // when they differ: file systems without permissions (a FAT memory
+    // stick) refuse any change.
+    struct stat made {};
+    if (::fstat(fd, &made) != 0)
+        fail(fd, temp, errno);
+    if (exists && (made.st_mode & 07777) != (old.st_mode & 07777) && ::fchmod(fd, old.st_mode & 07777) != 0)
         fail(fd, temp, errno);
     writeAll(fd, temp, content);
     if (sync == Sync::ToDisk) {
@@ -122,6 +127,11 @@ void replaceFile(const fs::path& path, std::string_view content, Sync sync)
         if (e != 0 || ::fsync(fd) != 0)
             fail(fd, temp, e != 0 ? e : errno);
     }
+    // Nothing is replaced unless the new file holds all that was meant.
+    if (::fstat(fd, &made) != 0)
+        fail(fd, temp, errno);
+    if (made.st_size != static_cast<off_t>(content.size()))
+        fail(fd, temp, EIO);
     int closeError = injected(FileStep::Close);
     if (::close(fd) != 0 && closeError == 0)
         closeError = errno;

@@ -2,9 +2,13 @@
 
 #include "app/messages.h"
 #include "ui/qt_text.h"
+#include "ui/settings.h"
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -12,6 +16,8 @@
 
 namespace ui {
 namespace {
+
+const QString kChooseDisk = QStringLiteral("Choose the disk or folder for back-ups (drive A:)");
 
 // Shows a box titled with the application title and returns the button pressed.
 // The text is shown as plain text: file names and record texts may hold "<".
@@ -103,6 +109,70 @@ bool QtDialogs::printDialog()
     QPrintDialog dialog(printer_, parent_);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
     return dialog.exec() == QDialog::Accepted;
+}
+
+namespace {
+
+// "Description (pattern)|pattern|..." as Qt's name filters. Patterns match
+// in either case, as file names on the disks the filters were made for did.
+QStringList nameFilters(const std::string& filter)
+{
+    QStringList filters;
+    const QStringList parts = toQt(filter).split('|');
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString description = parts[i];
+        if (const qsizetype open = description.indexOf('('); open > 0)
+            description = description.left(open).trimmed();
+        QString pattern = parts[i + 1] == "*.*" ? QString("*") : parts[i + 1];
+        if (pattern.toLower() != pattern)
+            pattern += ' ' + pattern.toLower();
+        filters << description + " (" + pattern + ")";
+    }
+    return filters;
+}
+
+// The folders where the desktop mounts the person's removable disks.
+QString removableMediaFolder()
+{
+    const QString user = qEnvironmentVariable("USER");
+    for (const QString& folder : {"/media/" + user, "/run/media/" + user})
+        if (!user.isEmpty() && QFileInfo(folder).isDir())
+            return folder;
+    return QDir::homePath();
+}
+
+} // namespace
+
+std::optional<std::filesystem::path> QtDialogs::openFile(const std::string& title, const std::string& filter)
+{
+    QString folder = setting(kCsvFolderKey);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QDir::homePath();
+    QFileDialog dialog(parent_, toQt(title), folder);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters(nameFilters(filter));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    const QString chosen = dialog.selectedFiles().constFirst();
+    saveSetting(kCsvFolderKey, QFileInfo(chosen).absolutePath());
+    return std::filesystem::path(chosen.toStdString());
+}
+
+std::optional<std::filesystem::path> QtPlatform::backUpFolder()
+{
+    if (const QString named = qEnvironmentVariable("STEEPLEWATCHER_DRIVE_A"); !named.isEmpty())
+        return std::filesystem::path(named.toStdString());
+    const QString saved = setting(kBackUpFolderKey);
+    if (!saved.isEmpty() && QFileInfo(saved).isDir())
+        return std::filesystem::path(saved.toStdString());
+    // The first time, or when the disk chosen before is not there: the person
+    // chooses the disk (or any folder) that stands for drive A: from now on.
+    const QString chosen = QFileDialog::getExistingDirectory(QApplication::activeWindow(), kChooseDisk,
+                                                             saved.isEmpty() ? removableMediaFolder() : saved);
+    if (chosen.isEmpty())
+        return std::nullopt;
+    saveSetting(kBackUpFolderKey, chosen);
+    return std::filesystem::path(chosen.toStdString());
 }
 
 bool QtPlatform::openUrl(const std::string& address)

@@ -26,6 +26,8 @@ public:
     void errorBox(const std::string& text) override;
     // QPrintDialog on the printer the text printer then prints on.
     bool printDialog() override;
+    // The last folder a CSV file was chosen from is offered first.
+    std::optional<std::filesystem::path> openFile(const std::string& title, const std::string& filter) override;
     void setPrinter(QPrinter* printer) { printer_ = printer; }
 
 private:
@@ -47,6 +49,9 @@ public:
     reports::PrinterDevice& printer() override { return device_; }
     // QDesktopServices::openUrl: the desktop's URL opener, never a shell.
     bool openUrl(const std::string& address) override;
+    // STEEPLEWATCHER_DRIVE_A when set; otherwise the folder chosen once in a
+    // folder chooser that opens on the removable disks, kept in the settings.
+    std::optional<std::filesystem::path> backUpFolder() override;
     // The printer that printDialog sets up.
     QPrinter& qprinter() { return printer_; }
 

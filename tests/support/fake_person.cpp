@@ -35,11 +35,11 @@ bool FakePerson::ask(Shown::Kind kind, const std::string& text, std::string_view
     return reply == yes;
 }
 
-std::optional<std::string> FakePerson::inputBox(const std::string&, const std::string& prompt, const std::string&)
+std::optional<std::string> FakePerson::textAnswer(Shown::Kind kind, const std::string& text)
 {
-    box(Shown::Kind::Input, prompt);
+    box(kind, text);
     if (answers_.empty()) {
-        ADD_FAILURE() << "an input box appeared with no answer queued: " << prompt;
+        ADD_FAILURE() << "a dialog appeared with no answer queued: " << text;
         return std::nullopt;
     }
     std::string reply = std::move(answers_.front());
@@ -47,6 +47,16 @@ std::optional<std::string> FakePerson::inputBox(const std::string&, const std::s
     if (reply.empty())
         return std::nullopt;
     return reply;
+}
+
+std::optional<std::string> FakePerson::inputBox(const std::string&, const std::string& prompt, const std::string&)
+{
+    return textAnswer(Shown::Kind::Input, prompt);
+}
+
+std::optional<std::filesystem::path> FakePerson::openFile(const std::string& title, const std::string&)
+{
+    return textAnswer(Shown::Kind::OpenFile, title);
 }
 
 } // namespace testsupport

@@ -14,7 +14,21 @@
 namespace testsupport {
 
 struct Shown {
-    enum class Kind { Message, Warning, Confirm, Info, Input, Error, PrintDialog, Beep, Quit, Browse, Show, Hide };
+    enum class Kind {
+        Message,
+        Warning,
+        Confirm,
+        Info,
+        Input,
+        OpenFile,
+        Error,
+        PrintDialog,
+        Beep,
+        Quit,
+        Browse,
+        Show,
+        Hide
+    };
     Kind kind;
     std::string text; // the box's text, the address, or the window's name
     bool operator==(const Shown&) const = default;
@@ -48,6 +62,8 @@ public:
                                         const std::string& defaultText) override;
     void errorBox(const std::string& text) override { box(Shown::Kind::Error, text); }
     bool printDialog() override { return ask(Shown::Kind::PrintDialog, "", "OK"); }
+    // Takes the next answer as the path chosen; "" cancels.
+    std::optional<std::filesystem::path> openFile(const std::string& title, const std::string&) override;
 
     void beep() override { record(Shown::Kind::Beep, ""); }
     void setBusy(bool busy) override { busy_ += busy ? 1 : -1; }
@@ -61,6 +77,8 @@ public:
         return browserAvailable;
     }
     bool browserAvailable = true;
+    std::optional<std::filesystem::path> backUpFolder() override { return backUpDisk; }
+    std::optional<std::filesystem::path> backUpDisk; // the folder that stands for drive A:
 
     void windowShown(const app::Window& w) override { record(Shown::Kind::Show, std::string(w.name())); }
     void windowHidden(const app::Window& w) override { record(Shown::Kind::Hide, std::string(w.name())); }
@@ -85,6 +103,8 @@ private:
     void record(Shown::Kind kind, std::string text) { shown_.push_back({kind, std::move(text)}); }
     void box(Shown::Kind kind, std::string text);
     bool ask(Shown::Kind kind, const std::string& text, std::string_view yes);
+    // The next answer as a text; nothing for "".
+    std::optional<std::string> textAnswer(Shown::Kind kind, const std::string& text);
 
     std::vector<Shown> shown_;
     std::deque<std::string> answers_;
