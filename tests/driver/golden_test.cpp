@@ -175,6 +175,66 @@ void twoParishes(const TempDir& dir)
     testsupport::writeDataFile(dir / "Parishes.Dat", testsupport::numberedParishes(2));
 }
 
+// Names out of order: capitals and lower case, trailing blanks, a marked
+// record, inserted blank records, and the version record at index 0.
+void unsortedNames(const TempDir& dir)
+{
+    using testsupport::parish;
+    auto stored = [](std::string name) {
+        return records::makeRecord({std::move(name), "A", "LEI", "ENG", "SK3516", "   435", "   316"});
+    };
+    auto blank = records::makeRecord({"A new record is Added", " ", "   ", "   ", "      ", "   000", "  0000"});
+    testsupport::writeDataFile(dir / "Parishes.Dat",
+                               {testsupport::versionRecord(), parish("Zennor", "V", "CON", "ENG", "SW4538", 145, 38),
+                                stored("ashby"), blank, stored("Ashby "), stored("Ashby"), stored("~Aston"),
+                                stored("ASHBY"), blank, parish("Abbots Langley", "V", "HRT", "ENG", "TL0901", 509, 201),
+                                stored("\xC9glise"), stored("3 Mile Cross")});
+}
+
+// n numbered parishes from the version record on.
+template <int N> void numbered(const TempDir& dir)
+{
+    auto records = testsupport::numberedParishes(N);
+    records[0] = testsupport::versionRecord();
+    testsupport::writeDataFile(dir / "Parishes.Dat", records);
+}
+
+// Twenty records and a CSV file of places to import, with the quirks of the
+// field rules, an empty line and a short one, in cp1252 with LF line ends.
+void placesToImport(const TempDir& dir)
+{
+    twentyRecords(dir);
+    testsupport::writeBytes(dir / "places.csv", "\"Ashby, Magna\",\"V\",\"LEI\",\"ENG\",\"SP5689\",\"456\",\"2890\",\n"
+                                                "Ashby Parva,V,LEI,ENG,SP5288,452,288\n"
+                                                "Y Rh\xF4s,V,DEN,WLS,SJ0040,0300,0340,\n"
+                                                "Castle Donington,V,LEI,ENG,SK4426,east,326,\n"
+                                                "\n"
+                                                "Parish 00010,V,LEI,ENG,SK3516,435,316,extra,columns,\n"
+                                                "Oranmore,V,GAL,IRL, M3824,138,224,\n"
+                                                "Short,V,LEI\n"
+                                                "Zennor,V,CON,ENG,SW4538,145,38,\n"
+                                                "a lower case name,v,lei,eng,sk3516,435,316,\n"
+                                                "  Leading blanks,V,LEI,ENG,SK3516,435,316,\n"
+                                                "Ashwell\",A,RUT,ENG,SK8613,486,313,\n");
+}
+
+// The data file with a damaged end, and a back-up of whole records.
+void damagedWithBackUp(const TempDir& dir, const TempDir& disk)
+{
+    partialLastRecord(dir);
+    auto records = testsupport::numberedParishes(5);
+    records[0] = testsupport::versionRecord();
+    testsupport::writeDataFile(disk / "Parishes.Bak", records);
+}
+
+// A back-up under another spelling, cut short.
+void damagedBackUp(const TempDir&, const TempDir& disk)
+{
+    testsupport::writeBytes(disk / "PARISHES.BAK", std::string(77 * 3 + 10, 'x'));
+}
+
+void emptyDisk(const TempDir&, const TempDir&) {}
+
 // ------------------------------------------------------------ cases
 
 struct GoldenCase {
@@ -184,6 +244,8 @@ struct GoldenCase {
     bool scriptAsArgument = false; // else the script is standard input
     // Files the script writes, each compared with golden/<case>.<file>.
     std::vector<const char*> writes = {};
+    // Fills the folder that stands for drive A:; without it there is no disk.
+    void (*makeDisk)(const TempDir& dir, const TempDir& disk) = nullptr;
 };
 
 // Names the case in test output.
@@ -232,6 +294,14 @@ const GoldenCase kCases[] = {
     {"amend_insert", twentyRecords, 0, false, {"Parishes.Dat"}},
     {"insert_empty", emptyDataFile, 0, false, {"Parishes.Dat"}},
     {"county_codes_missing", twentyRecords, 0},
+    {"sort", unsortedNames, 0, false, {"Parishes.Dat"}},
+    {"sort_limit", numbered<30000>, 0},
+    {"sort_too_many", numbered<30001>, 0},
+    {"import_csv", placesToImport, 0, false, {"Parishes.Dat"}},
+    {"back_up_restore", twentyRecords, 0, false, {"Parishes.Dat"}, emptyDisk},
+    {"no_disk", twentyRecords, 0},
+    {"restore_damaged", partialLastRecord, 0, false, {"Parishes.Dat"}, damagedWithBackUp},
+    {"restore_refused", twentyRecords, 0, false, {}, damagedBackUp},
 };
 
 // Every file of the folder with its bytes.
@@ -258,12 +328,15 @@ bool isWrittenBy(const GoldenCase& c, const std::string& file)
     return std::find(c.writes.begin(), c.writes.end(), file) != c.writes.end();
 }
 
-// Runs the built driver in dir: "ARGUMENTS" as a shell would take them.
-testsupport::CommandRun runDriver(const TempDir& dir, const std::string& arguments)
+// Runs the built driver in dir: "ARGUMENTS" as a shell would take them. The
+// disk stands for drive A: (a folder that does not exist, when there is none).
+testsupport::CommandRun runDriver(const TempDir& dir, const std::string& arguments,
+                                  const fs::path& disk = "/nonexistent")
 {
     const TempDir output; // not in dir, whose files the cases compare
-    return testsupport::runCommand(testsupport::quoted(STEEPLEWATCHER_SCRIPT) + " " + arguments, dir.path(),
-                                   output.path());
+    return testsupport::runCommand("STEEPLEWATCHER_DRIVE_A=" + testsupport::quoted(disk) + " "
+                                       + testsupport::quoted(STEEPLEWATCHER_SCRIPT) + " " + arguments,
+                                   dir.path(), output.path());
 }
 
 void updateGolden(const std::string& name, const testsupport::CommandRun& run)
@@ -286,9 +359,13 @@ TEST_P(Golden, TranscriptAndStatusMatch)
 
     TempDir dir;
     c.makeData(dir);
+    const TempDir disk;
+    if (c.makeDisk)
+        c.makeDisk(dir, disk);
     const auto before = folderContent(dir.path());
 
-    const auto run = runDriver(dir, (c.scriptAsArgument ? "" : "< ") + testsupport::quoted(script));
+    const auto run = runDriver(dir, (c.scriptAsArgument ? "" : "< ") + testsupport::quoted(script),
+                               c.makeDisk ? disk.path() : fs::path("/nonexistent"));
 
     const char* updateVariable = std::getenv("STEEPLEWATCHER_UPDATE_GOLDEN");
     const bool update = updateVariable && std::string(updateVariable) == "1";
