@@ -7,14 +7,17 @@
 #include "ratio_report.h"
 #include "records/count_records.h"
 #include "records/data_file.h"
+#include "records/sort_by_name.h"
 #include "text/file_replace.h"
 #include "text/text_file.h"
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <fcntl.h>
 #include <iostream>
 #include <memory>
+#include <random>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -210,6 +213,106 @@ void RemoveMarked(benchmark::State& state)
     }
 }
 
+// The generated file with its records after the version record in a fixed shuffled order.
+std::string shuffledFile()
+{
+    auto table = records::recordsOf(text::readFile(generated->path()));
+    std::shuffle(table.begin() + 1, table.end(), std::mt19937(1851));
+    return records::bytesOf(table);
+}
+
+// A program on a data file in a folder of its own, started, with the answers queued.
+struct ProgramOn {
+    ProgramOn(const std::filesystem::path& folder, const std::string& bytes, std::vector<driver::Answer> answers)
+        : program((text::replaceFile(folder / "Parishes.Dat", bytes, text::Sync::Lazy), person.ports()), folder,
+                  "localhost")
+    {
+        program.start();
+        for (driver::Answer& a : answers)
+            person.answers().push_back(std::move(a));
+    }
+    void click(std::string_view item) { program.dispatcher().dispatch(program.mainWindow().control(item)->onClick); }
+    std::ostream nowhere{nullptr};
+    driver::ScriptPorts person{nowhere};
+    app::Program program;
+};
+
+std::filesystem::path folderFor(const char* name)
+{
+    std::filesystem::path folder = generated->folder() / name;
+    std::filesystem::create_directories(folder);
+    return folder;
+}
+
+// Sort File on Parish Name on the shuffled file: loaded, sorted, written whole and opened again.
+void SortFile(benchmark::State& state)
+{
+    const std::filesystem::path folder = folderFor("sort");
+    const std::string shuffled = shuffledFile();
+    for ([[maybe_unused]] auto _ : state) {
+        state.PauseTiming();
+        auto run =
+            std::make_unique<ProgramOn>(folder, shuffled, std::vector<driver::Answer>{{driver::Answer::Kind::Yes, {}}});
+        state.ResumeTiming();
+        run->click("NewSort1");
+        if (run->program.mainWindow().recordCount() != kRecords)
+            state.SkipWithError("records lost");
+        state.PauseTiming();
+        run.reset();
+        state.ResumeTiming();
+    }
+}
+
+// The sort alone, the program's Shell sort and std::stable_sort of the same
+// records by the same comparison.
+void ShellSortNames(benchmark::State& state)
+{
+    const auto table = records::recordsOf(shuffledFile());
+    for ([[maybe_unused]] auto _ : state) {
+        auto copy = table;
+        records::sortByName(copy);
+        benchmark::DoNotOptimize(copy.data());
+    }
+}
+
+void StableSortNames(benchmark::State& state)
+{
+    const auto table = records::recordsOf(shuffledFile());
+    for ([[maybe_unused]] auto _ : state) {
+        auto copy = table;
+        std::stable_sort(copy.begin() + 1, copy.end(),
+                         [](const auto& a, const auto& b) { return records::nameGreater(b, a); });
+        benchmark::DoNotOptimize(copy.data());
+    }
+}
+
+// Import and Append a CSV File of 30,000 lines onto the 30,000-record file.
+void ImportCsv(benchmark::State& state)
+{
+    const std::filesystem::path folder = folderFor("import");
+    const std::string data = text::readFile(generated->path());
+    std::string csv;
+    for (const records::ParishRecord& r : records::recordsOf(data)) {
+        csv += '"' + std::string(r.name()) + "\",\"" + std::string(r.get(records::Field::Type))
+               + "\",\"LEI\",\"ENG\",\"" + std::string(r.get(records::Field::OSRef)) + "\",\"435\",\" 316\",\r\n";
+    }
+    text::replaceFile(folder / "in.csv", csv, text::Sync::Lazy);
+    for ([[maybe_unused]] auto _ : state) {
+        state.PauseTiming();
+        auto run = std::make_unique<ProgramOn>(
+            folder, data,
+            std::vector<driver::Answer>{{driver::Answer::Kind::Yes, {}},
+                                        {driver::Answer::Kind::File, (folder / "in.csv").string()}});
+        state.ResumeTiming();
+        run->click("AppendaCSVFile1");
+        if (run->program.mainWindow().recordCount() != 2 * kRecords)
+            state.SkipWithError("wrong number of records");
+        state.PauseTiming();
+        run.reset();
+        state.ResumeTiming();
+    }
+}
+
 // A radius report of 1000 hit lines, in a folder of its own.
 std::filesystem::path radiusReportFolder()
 {
@@ -259,6 +362,10 @@ BENCHMARK(CountyList)->Unit(benchmark::kMicrosecond);
 BENCHMARK(SearchStringList)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BareReadWrite)->Unit(benchmark::kMicrosecond);
 BENCHMARK(RemoveMarked)->Arg(1)->Arg(1000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(SortFile)->Unit(benchmark::kMicrosecond);
+BENCHMARK(ShellSortNames)->Unit(benchmark::kMicrosecond);
+BENCHMARK(StableSortNames)->Unit(benchmark::kMicrosecond);
+BENCHMARK(ImportCsv)->Unit(benchmark::kMicrosecond);
 BENCHMARK(ReportRead)->Unit(benchmark::kMicrosecond);
 BENCHMARK(CsvOfRadiusReport)->Unit(benchmark::kMicrosecond);
 
@@ -289,7 +396,10 @@ int main(int argc, char** argv)
                          {"SearchStringList", bench::Goal::Kind::AtMostTimesBaseline, 2, "SequentialRead"},
                          {"CsvOfRadiusReport", bench::Goal::Kind::AtMostTimesBaseline, 2, "ReportRead"},
                          {"RemoveMarked/1", bench::Goal::Kind::AtMostTimesBaseline, 3, "BareReadWrite"},
-                         {"RemoveMarked/1000", bench::Goal::Kind::AtMostTimesBaseline, 3, "BareReadWrite"}});
+                         {"RemoveMarked/1000", bench::Goal::Kind::AtMostTimesBaseline, 3, "BareReadWrite"},
+                         {"SortFile", bench::Goal::Kind::Beside, 0, "BareReadWrite"},
+                         {"ShellSortNames", bench::Goal::Kind::Beside, 0, "StableSortNames"},
+                         {"ImportCsv", bench::Goal::Kind::AtMostTimesBaseline, 3, "BareReadWrite"}});
     generated = nullptr;
     return reporter.anyError() ? 1 : 0;
 }

@@ -73,7 +73,7 @@ bool printSummary(std::ostream& out, const std::vector<std::pair<std::string, do
             baseText = formatTime(*base) + (baseName == baseline ? "" : " *");
             ratioText = ratio;
         }
-        if (goal != goals.end()) {
+        if (goal != goals.end() && goal->kind != Goal::Kind::Beside) {
             bool met;
             char wanted[80];
             if (goal->kind == Goal::Kind::UnderMicroseconds) {

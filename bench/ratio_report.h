@@ -13,7 +13,8 @@ namespace bench {
 // A figure the program should reach, checked in the summary.
 struct Goal {
     std::string benchmark;
-    enum class Kind { AtMostTimesBaseline, UnderMicroseconds } kind;
+    // Beside: no goal, only the ratio to the baseline named.
+    enum class Kind { AtMostTimesBaseline, UnderMicroseconds, Beside } kind;
     double limit;
     // The figure this one is set beside; empty for the summary's baseline.
     std::string baseline = {};

@@ -87,7 +87,9 @@ void RecordMaintenance::markForDeletion()
     browser_.read(c_.cursor.position);
     records::ParishRecord& r = c_.cursor.record;
     // Cut to the name's 45 characters: a full name loses its last one.
-    r.set(records::Field::Name, std::string(1, kMark) + std::string(r.name()));
+    std::string marked(1, kMark);
+    marked += r.name();
+    r.set(records::Field::Name, marked);
     c_.cursor.file.write(c_.cursor.position, r);
     c_.cursor.file.flush();
     browser_.showCurrentRecord();
@@ -158,11 +160,7 @@ void RecordMaintenance::sortFile()
         table.push_back(c_.cursor.record);
     }
     records::sortByName(std::span(table).first(std::min(table.size(), static_cast<std::size_t>(c_.count))));
-    std::string bytes;
-    bytes.reserve(table.size() * records::kRecordSize);
-    for (const records::ParishRecord& r : table)
-        bytes.append(r.bytes.data(), r.bytes.size());
-    replaceDataFile(c_, browser_, bytes);
+    replaceDataFile(c_, browser_, records::bytesOf(table));
     for (int i = 0; i < 3; ++i)
         c_.ports.feedback.beep();
 }

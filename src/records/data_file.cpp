@@ -187,10 +187,7 @@ void DataFile::write(std::int64_t index, const ParishRecord& record)
 void DataFile::append(std::span<const ParishRecord> records)
 {
     requireWritable();
-    std::string bytes;
-    bytes.reserve(records.size() * kRecordSize);
-    for (const ParishRecord& r : records)
-        bytes.append(r.bytes.data(), r.bytes.size());
+    const std::string bytes = bytesOf(records);
     const std::int64_t oldSize = size_;
     try {
         writeAt(oldSize, bytes.data(), static_cast<std::int64_t>(bytes.size()));

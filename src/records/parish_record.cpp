@@ -24,4 +24,21 @@ ParishRecord makeRecord(const ParishFields& f)
     return r;
 }
 
+std::string bytesOf(std::span<const ParishRecord> records)
+{
+    std::string bytes;
+    bytes.reserve(records.size() * kRecordSize);
+    for (const ParishRecord& r : records)
+        bytes.append(r.bytes.data(), r.bytes.size());
+    return bytes;
+}
+
+std::vector<ParishRecord> recordsOf(std::string_view bytes)
+{
+    std::vector<ParishRecord> out(bytes.size() / kRecordSize);
+    for (std::size_t i = 0; i < out.size(); ++i)
+        bytes.copy(out[i].bytes.data(), kRecordSize, i * kRecordSize);
+    return out;
+}
+
 } // namespace records

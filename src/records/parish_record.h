@@ -5,8 +5,10 @@
 
 #include <array>
 #include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace records {
 
@@ -56,5 +58,10 @@ struct ParishFields {
 
 // A record with every field stored as given (each cut to its capacity).
 ParishRecord makeRecord(const ParishFields& fields);
+
+// The records' bytes one after another, as the data file holds them; and
+// back, whole records only.
+std::string bytesOf(std::span<const ParishRecord> records);
+std::vector<ParishRecord> recordsOf(std::string_view bytes);
 
 } // namespace records

@@ -126,13 +126,17 @@ TEST(FileKeeping, AFailureAtAnyStepLeavesEveryFileWholeAndTheCommandThenWorks)
         const char* name;
         std::vector<S> steps;
         std::vector<std::string> answers;
-        const char* target;          // the file the command writes, on the disk when it starts with "A:"
-        Records afterwards;          // what it holds after a run
+        const char* target; // the file the command writes, on the disk when it starts with "A:"
+        Records afterwards; // what it holds after a run
         Shown failure;
     } commands[] = {
         {"sort", replacing, {"Yes"}, "Parishes.Dat", sorted, diskFull},
-        {"import", {S::Write, S::SyncFile}, {"Yes", "in.csv"}, "Parishes.Dat",
-         {unsorted[0], unsorted[1], unsorted[2], parish("Bastow", "P", "KEN", "ENG", "TQ5050", 550, 150)}, diskFull},
+        {"import",
+         {S::Write, S::SyncFile},
+         {"Yes", "in.csv"},
+         "Parishes.Dat",
+         {unsorted[0], unsorted[1], unsorted[2], parish("Bastow", "P", "KEN", "ENG", "TQ5050", 550, 150)},
+         diskFull},
         {"back up", replacing, {"OK", "Yes"}, "A:Parishes.Bak", unsorted, message(app::msg::kBackUpFailed)},
         {"restore", replacing, {"OK"}, "Parishes.Dat", older, message(app::msg::kRestoreFailed)},
     };
@@ -147,7 +151,8 @@ TEST(FileKeeping, AFailureAtAnyStepLeavesEveryFileWholeAndTheCommandThenWorks)
             const testsupport::TempDir disk;
             s.person.backUpDisk = disk.path();
             testsupport::writeDataFile(disk / "Parishes.Bak", older);
-            testsupport::writeBytes(s.dir / "in.csv", "Bastow                                       ,P,KEN,ENG,TQ5050,550,150,\r\n");
+            testsupport::writeBytes(s.dir / "in.csv",
+                                    "Bastow                                       ,P,KEN,ENG,TQ5050,550,150,\r\n");
             const std::string target(command.target);
             const fs::path path = target.starts_with("A:") ? disk / target.substr(2) : s.dir / target;
             const std::string before = testsupport::readBytes(path);

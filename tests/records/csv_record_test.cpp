@@ -41,8 +41,7 @@ TEST(CsvRecord, CutsAndPadsEachFieldToItsStoredWidth)
         // A quoted name keeps its comma; unquoted, the comma ends it and every field shifts.
         {R"("Ashby, Magna","V","LEI","ENG","SP5689","456","2890",)",
          {padded("Ashby, Magna"), "V", "LEI", "ENG", "SP5689", "   456", "  2890"}},
-        {"Ashby, Magna,V,LEI,ENG,SP5689,456,2890,",
-         {padded("Ashby"), " ", "  V", "LEI", "   ENG", "   568", "   000"}},
+        {"Ashby, Magna,V,LEI,ENG,SP5689,456,2890,", {padded("Ashby"), " ", "  V", "LEI", "   ENG", "   568", "   000"}},
         // Too long: the name, type, county, country and OSRef keep their start;
         // an easting or northing loses its last character and keeps the digits before it.
         {"An exceedingly long parish name of fifty chars!,Town,LEICS,ENGL,SK351612,04351,031607,",

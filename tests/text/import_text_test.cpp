@@ -33,10 +33,10 @@ TEST(ImportText, ACharacterCp1252LacksNamesItsLineWhateverTheLineEnds)
         int line;
         char32_t c;
     } cases[] = {
-        {"\xC5\x81\xC3\xB3\x64\xC5\xBA", 1, 0x141},               // Łódź
-        {"a\r\nb\r\nc\xE2\x80\x8B", 3, 0x200B},                   // a zero-width space on the third line
-        {"\xC3\xA9\ra\n\n\xF0\x9F\x8F\xB0", 4, 0x1F3F0},          // CR alone ends a line too
-        {"\xC2\x80", 1, 0x80},                                    // a C1 control cp1252 puts elsewhere
+        {"\xC5\x81\xC3\xB3\x64\xC5\xBA", 1, 0x141}, // Łódź
+        {"a\r\nb\r\nc\xE2\x80\x8B", 3, 0x200B}, // a zero-width space on the third line
+        {"\xC3\xA9\ra\n\n\xF0\x9F\x8F\xB0", 4, 0x1F3F0}, // CR alone ends a line too
+        {"\xC2\x80", 1, 0x80}, // a C1 control cp1252 puts elsewhere
     };
     for (const auto& c : cases) {
         const text::ImportText got = text::importTextAsCp1252(c.bytes);
