@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <functional>
 
 namespace {
 
@@ -19,11 +18,6 @@ using testsupport::parish;
 using testsupport::Shown;
 namespace fs = std::filesystem;
 using Records = std::vector<records::ParishRecord>;
-
-Shown message(std::string_view text)
-{
-    return {Kind::Message, std::string(text)};
-}
 
 bool showed(const std::vector<Shown>& shown, const Shown& what)
 {
@@ -39,20 +33,6 @@ Records mixedCounty()
             parish("Ashby, Magna", "V", "MIX", "ENG", "SP5689", 456, 289),
             parish("St Mary's, Rh\xF4s-on-Sea", "P", "MIX", "WLS", "SH8480", 284, 380),
             parish("Zennor", "V", "CON", "ENG", "SW4538", 145, 38)};
-}
-
-// Imports the CSV text into a data file of the given records, answering the question and the file dialog.
-std::string importInto(const Records& start, const std::string& csv, std::vector<Shown>* shown = nullptr)
-{
-    Session s(start);
-    testsupport::writeBytes(s.dir / "in.csv", csv);
-    s.start();
-    s.person.take();
-    s.person.answer({"Yes", (s.dir / "in.csv").string()});
-    s.click("AppendaCSVFile1");
-    if (shown)
-        *shown = s.person.take();
-    return s.file("Parishes.Dat");
 }
 
 } // namespace
@@ -85,83 +65,72 @@ TEST(Import, TheReportsOwnCsvAndItsCopiesInOtherProgramsGiveTheSameRecords)
         testsupport::readBytes(fs::path(TEST_DATA_DIR) / "county_list_libreoffice.csv"),
     };
     for (const std::string& variant : variants) {
-        std::vector<Shown> shown;
-        EXPECT_EQ(importInto({}, variant, &shown), testsupport::bytesOf(want));
-        EXPECT_EQ(shown.size(), 6u); // question, file dialog, a beep before and three after
+        Session e(Records{});
+        testsupport::writeBytes(e.dir / "in.csv", variant);
+        e.start();
+        e.person.answer({"Yes", (e.dir / "in.csv").string()});
+        e.click("AppendaCSVFile1");
+        EXPECT_EQ(e.file("Parishes.Dat"), testsupport::bytesOf(want));
     }
-}
-
-TEST(Import, RefusesWholeOrSkipsAndNamesTheLinesItCannotTake)
-{
-    const Records start = {testsupport::versionRecord()};
-    const std::string before = testsupport::bytesOf(start);
-    std::vector<Shown> shown;
-    // Ł has no place in cp1252: nothing is written.
-    EXPECT_EQ(importInto(start, "Ashby,A,LEI,ENG,SK3516,435,316,\r\n\xC5\x81\xC3\xB3\x64\xC5\xBA,A,,,,,,\r\n", &shown),
-              before);
-    EXPECT_EQ(shown.back(), message("Line 2 of the CSV file holds a character that Parishes.Dat cannot store "
-                                    "(U+0141). Nothing was imported."));
-    // Empty lines are passed over; short lines are named after the rest is imported.
-    const std::string after = importInto(start, "\r\nAshby,A,LEI,ENG,SK3516,435,316,\r\nAsh\r\n\r\nAshwell\n", &shown);
-    EXPECT_EQ(after.size(), before.size() + 77);
-    EXPECT_EQ(shown.back(), message("Lines with fewer than seven fields were not imported: 3, 5."));
-    // An empty file on an empty data file appends nothing and shows nothing.
-    EXPECT_EQ(importInto({}, "", &shown), "");
-    EXPECT_FALSE(std::any_of(shown.begin(), shown.end(), [](const Shown& x) { return x.kind == Kind::Error; }));
 }
 
 // Every step of every rewrite failing: the failure is shown, the file is as it
 // was (or, when only the folder's sync failed, the new file is whole in
-// place), no temporary file is left, and the command then works.
+// place), the program is on the file that is there, no temporary file is
+// left, and the command then works.
 TEST(FileKeeping, AFailureAtAnyStepLeavesEveryFileWholeAndTheCommandThenWorks)
 {
     using S = text::FileStep;
     const std::vector<S> replacing = {S::Create, S::Write, S::SyncFile, S::Close, S::Rename, S::SyncFolder};
-    const Records unsorted = {testsupport::versionRecord(), parish("Zennor", "V", "CON", "ENG", "SW4538", 145, 38),
-                              parish("Ashby", "A", "LEI", "ENG", "SK3516", 435, 316)};
-    const Records sorted = {unsorted[0], unsorted[2], unsorted[1]};
-    const Records older = {unsorted[0], unsorted[1]};
+    const Records start = {testsupport::versionRecord(), parish("~Zennor", "V", "CON", "ENG", "SW4538", 145, 38),
+                           parish("Ashby", "A", "LEI", "ENG", "SK3516", 435, 316)};
+    const Records older = {start[0], start[1]};
     const Shown diskFull = {Kind::Error, "Disk full."};
     const struct {
-        const char* name;
+        const char* item;
         std::vector<S> steps;
         std::vector<std::string> answers;
         const char* target; // the file the command writes, on the disk when it starts with "A:"
         Records afterwards; // what it holds after a run
         Shown failure;
     } commands[] = {
-        {"sort", replacing, {"Yes"}, "Parishes.Dat", sorted, diskFull},
-        {"import",
+        {"NewSort1", replacing, {"Yes"}, "Parishes.Dat", {start[0], start[2], start[1]}, diskFull},
+        {"RemoveDeletedParishes1", replacing, {"Yes"}, "Parishes.Dat", {start[0], start[2]}, diskFull},
+        {"AppendaCSVFile1",
          {S::Write, S::SyncFile},
          {"Yes", "in.csv"},
          "Parishes.Dat",
-         {unsorted[0], unsorted[1], unsorted[2], parish("Bastow", "P", "KEN", "ENG", "TQ5050", 550, 150)},
+         {start[0], start[1], start[2], parish("Bastow", "P", "KEN", "ENG", "TQ5050", 550, 150)},
          diskFull},
-        {"back up", replacing, {"OK", "Yes"}, "A:Parishes.Bak", unsorted, message(app::msg::kBackUpFailed)},
-        {"restore", replacing, {"OK"}, "Parishes.Dat", older, message(app::msg::kRestoreFailed)},
+        {"BackUptoADrive1",
+         replacing,
+         {"OK", "Yes"},
+         "A:Parishes.Bak",
+         start,
+         Shown{Kind::Message, std::string(app::msg::kBackUpFailed)}},
+        {"RestorfromtheADrive1",
+         replacing,
+         {"OK"},
+         "Parishes.Dat",
+         older,
+         Shown{Kind::Message, std::string(app::msg::kRestoreFailed)}},
     };
-    const std::map<std::string, const char*> items = {{"sort", "NewSort1"},
-                                                      {"import", "AppendaCSVFile1"},
-                                                      {"back up", "BackUptoADrive1"},
-                                                      {"restore", "RestorfromtheADrive1"}};
     for (const auto& command : commands)
         for (S step : command.steps) {
-            SCOPED_TRACE(std::string(command.name) + " step " + std::to_string(static_cast<int>(step)));
-            Session s(unsorted);
+            SCOPED_TRACE(std::string(command.item) + " step " + std::to_string(static_cast<int>(step)));
+            Session s(start);
             const testsupport::TempDir disk;
             s.person.backUpDisk = disk.path();
             testsupport::writeDataFile(disk / "Parishes.Bak", older);
-            testsupport::writeBytes(s.dir / "in.csv",
-                                    "Bastow                                       ,P,KEN,ENG,TQ5050,550,150,\r\n");
+            testsupport::writeBytes(s.dir / "in.csv", "Bastow,P,KEN,ENG,TQ5050,550,150,\r\n");
             const std::string target(command.target);
             const fs::path path = target.starts_with("A:") ? disk / target.substr(2) : s.dir / target;
             const std::string before = testsupport::readBytes(path);
-            s.start();
-            std::vector<std::string> answers = command.answers;
+            app::Parishfm& main = s.start();
             const auto run = [&] {
-                for (const std::string& a : answers)
+                for (const std::string& a : command.answers)
                     s.person.answer({a == "in.csv" ? (s.dir / a).string() : a});
-                s.click(items.at(command.name));
+                s.click(command.item);
             };
             text::failFileStep(step, 1, ENOSPC);
             run();
@@ -169,6 +138,8 @@ TEST(FileKeeping, AFailureAtAnyStepLeavesEveryFileWholeAndTheCommandThenWorks)
             EXPECT_TRUE(showed(s.person.take(), command.failure));
             const std::string now = testsupport::readBytes(path);
             EXPECT_EQ(now, step == S::SyncFolder ? testsupport::bytesOf(command.afterwards) : before);
+            EXPECT_EQ(static_cast<std::size_t>(main.recordCount()) * 77,
+                      testsupport::readBytes(s.dir / "Parishes.Dat").size());
             for (const fs::path& folder : {s.dir.path(), disk.path()})
                 for (const auto& entry : fs::directory_iterator(folder))
                     EXPECT_FALSE(entry.path().string().ends_with("~")) << entry.path();

@@ -116,37 +116,6 @@ TEST(Refusals, ACountyOfOtherThanThreeLettersAndARecordNumberOnAnEmptyFile)
     EXPECT_EQ(empty.program->mainWindow().currentRecord(), 0);
 }
 
-// Removal rewrites the data file through one replacement: a failure at any
-// step is shown, leaves the file whole (the old one, or the new one once the
-// rename is done), the program on the file that is there, and the next
-// removal working.
-TEST(Removal, AFailureAtAnyStepLeavesTheDataFileWholeAndTheNextRemovalWorks)
-{
-    using S = text::FileStep;
-    for (S step : {S::Create, S::Write, S::SyncFile, S::Close, S::Rename, S::SyncFolder}) {
-        SCOPED_TRACE(static_cast<int>(step));
-        Session s(parishes());
-        app::Parishfm& main = s.start();
-        s.goTo(2);
-        s.person.answer({"Yes", "Yes"});
-        s.click("DeleteAParish1");
-        const std::string marked = s.file("Parishes.Dat");
-        text::failFileStep(step, 1, ENOSPC);
-        s.person.take();
-        s.click("RemoveDeletedParishes1");
-        text::clearFileFaults();
-        EXPECT_EQ(s.person.take().back(), error("Disk full."));
-        const bool replaced = step == S::SyncFolder;
-        EXPECT_EQ(s.file("Parishes.Dat").size(), replaced ? 3 * 77u : marked.size());
-        EXPECT_EQ(main.recordCount(), replaced ? 3 : 4);
-        EXPECT_EQ(std::distance(fs::directory_iterator(s.dir.path()), {}), 1);
-        s.person.answer({"Yes"});
-        s.click("RemoveDeletedParishes1");
-        EXPECT_EQ(s.person.take().back(), (Shown{Kind::Message, std::string(app::msg::kMarkedRemoved)}));
-        EXPECT_EQ(s.file("Parishes.Dat"), marked.substr(0, 2 * 77) + marked.substr(3 * 77));
-    }
-}
-
 // The commands that write one record in place: a failed write leaves the file
 // as it was (an append is cut back), a failed sync leaves it whole with the
 // change; either is shown, and the same command then works.

@@ -199,25 +199,6 @@ template <int N> void numbered(const TempDir& dir)
     testsupport::writeDataFile(dir / "Parishes.Dat", records);
 }
 
-// Twenty records and a CSV file of places to import, with the quirks of the
-// field rules, an empty line and a short one, in cp1252 with LF line ends.
-void placesToImport(const TempDir& dir)
-{
-    twentyRecords(dir);
-    testsupport::writeBytes(dir / "places.csv", "\"Ashby, Magna\",\"V\",\"LEI\",\"ENG\",\"SP5689\",\"456\",\"2890\",\n"
-                                                "Ashby Parva,V,LEI,ENG,SP5288,452,288\n"
-                                                "Y Rh\xF4s,V,DEN,WLS,SJ0040,0300,0340,\n"
-                                                "Castle Donington,V,LEI,ENG,SK4426,east,326,\n"
-                                                "\n"
-                                                "Parish 00010,V,LEI,ENG,SK3516,435,316,extra,columns,\n"
-                                                "Oranmore,V,GAL,IRL, M3824,138,224,\n"
-                                                "Short,V,LEI\n"
-                                                "Zennor,V,CON,ENG,SW4538,145,38,\n"
-                                                "a lower case name,v,lei,eng,sk3516,435,316,\n"
-                                                "  Leading blanks,V,LEI,ENG,SK3516,435,316,\n"
-                                                "Ashwell\",A,RUT,ENG,SK8613,486,313,\n");
-}
-
 // The data file with a damaged end, and a back-up of whole records.
 void damagedWithBackUp(const TempDir& dir, const TempDir& disk)
 {
@@ -246,6 +227,8 @@ struct GoldenCase {
     std::vector<const char*> writes = {};
     // Fills the folder that stands for drive A:; without it there is no disk.
     void (*makeDisk)(const TempDir& dir, const TempDir& disk) = nullptr;
+    // Files copied from golden/inputs into the working directory first.
+    std::vector<const char*> inputs = {};
 };
 
 // Names the case in test output.
@@ -297,7 +280,8 @@ const GoldenCase kCases[] = {
     {"sort", unsortedNames, 0, false, {"Parishes.Dat"}},
     {"sort_limit", numbered<30000>, 0},
     {"sort_too_many", numbered<30001>, 0},
-    {"import_csv", placesToImport, 0, false, {"Parishes.Dat"}},
+    {"import_csv", twentyRecords, 0, false, {"Parishes.Dat"}, nullptr, {"places.csv", "polish.csv"}},
+    {"import_empty", emptyDataFile, 0, false, {}, nullptr, {"empty.csv"}},
     {"back_up_restore", twentyRecords, 0, false, {"Parishes.Dat"}, emptyDisk},
     {"no_disk", twentyRecords, 0},
     {"restore_damaged", partialLastRecord, 0, false, {"Parishes.Dat"}, damagedWithBackUp},
@@ -362,6 +346,8 @@ TEST_P(Golden, TranscriptAndStatusMatch)
     const TempDir disk;
     if (c.makeDisk)
         c.makeDisk(dir, disk);
+    for (const char* input : c.inputs)
+        fs::copy_file(kGolden / "inputs" / input, dir / input);
     const auto before = folderContent(dir.path());
 
     const auto run = runDriver(dir, (c.scriptAsArgument ? "" : "< ") + testsupport::quoted(script),

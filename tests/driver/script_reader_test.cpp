@@ -80,23 +80,15 @@ TEST(Tokenize, RejectsMalformedTexts)
     }
 }
 
-// Every verb runs in the golden scripts; the answers for boxes not built yet
-// (file dialogs, input boxes) are read here.
-TEST(ReadScript, ReadsEveryKindOfAnswer)
+// Every verb and answer runs in the golden scripts but a text answer for an
+// input box, which no command built yet asks; it is read here.
+TEST(ReadScript, ReadsATextAnswer)
 {
-    const auto commands = driver::readScript("answer OK Cancel Yes No \"a\" file \"b.csv\" cancel\n");
-    ASSERT_EQ(commands.size(), 1u);
-    const auto& answers = std::get<driver::QueueAnswers>(commands[0].action).answers;
-    using K = Answer::Kind;
-    const std::vector<std::pair<K, std::string>> expected = {
-        {K::OK, ""},    {K::Cancel, ""},    {K::Yes, ""},         {K::No, ""},
-        {K::Text, "a"}, {K::File, "b.csv"}, {K::CancelInput, ""},
-    };
-    ASSERT_EQ(answers.size(), expected.size());
-    for (std::size_t i = 0; i < answers.size(); ++i) {
-        EXPECT_EQ(answers[i].kind, expected[i].first) << i;
-        EXPECT_EQ(answers[i].text, expected[i].second) << i;
-    }
+    const auto commands = driver::readScript("answer \"a b\"\n");
+    const auto& answers = std::get<driver::QueueAnswers>(commands.at(0).action).answers;
+    ASSERT_EQ(answers.size(), 1u);
+    EXPECT_EQ(answers[0].kind, Answer::Kind::Text);
+    EXPECT_EQ(answers[0].text, "a b");
 }
 
 TEST(ReadScript, SkipsBlankAndCommentLinesButCountsThem)
