@@ -58,4 +58,14 @@ void MapCommands::showLocation()
         c_.message(msg::kNoBrowser);
 }
 
+void MapCommands::locationPlot()
+{
+    if (c_.cursor.position == 0) {
+        c_.message(msg::kVersionRecord);
+        return;
+    }
+    c_.cursor.read(c_.cursor.position);
+    locations_.plot(c_.cursor.record);
+}
+
 } // namespace app

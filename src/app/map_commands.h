@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window's map commands: the map sheets of the record on show, and
-// its street map in the desktop's browser.
+// its street map in the desktop's browser, and its place in the country.
 #include "app/distance_commands.h"
 #include "app/main_context.h"
 #include "app/map_sheet_window.h"
+#include "app/plot_windows.h"
 
 #include <string>
 
@@ -12,18 +13,22 @@ namespace app {
 
 class MapCommands {
 public:
-    MapCommands(MainContext& c, DistanceCommands& distance, MapSheetWindow& sheets, std::string mapHost)
-        : c_(c), distance_(distance), sheets_(sheets), mapHost_(std::move(mapHost))
+    MapCommands(MainContext& c, DistanceCommands& distance, MapSheetWindow& sheets, LocationPlotWindow& locations,
+                std::string mapHost)
+        : c_(c), distance_(distance), sheets_(sheets), locations_(locations), mapHost_(std::move(mapHost))
     {
     }
 
     void showMapSheets();
     void showLocation();
+    // The location plot around the record on show.
+    void locationPlot();
 
 private:
     MainContext& c_;
     DistanceCommands& distance_;
     MapSheetWindow& sheets_;
+    LocationPlotWindow& locations_;
     std::string mapHost_;
 };
 

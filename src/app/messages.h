@@ -83,6 +83,19 @@ inline constexpr std::string_view kNoBackUpFile = "Cannot find file Parishes.Bak
 inline constexpr std::string_view kRestoreDone = "Restore  Done";
 inline constexpr std::string_view kRestoreFailed = "Restore Failed";
 
+inline constexpr std::string_view kScaleNotNumeric = "Scale not numeric.";
+inline constexpr std::string_view kScaleOutOfRange = "Scale out of Range 5-75";
+inline constexpr std::string_view kNoPlotFile =
+    "Cannot Find data file \"PlotList.txt\". Re-Run Parishes within a Radius";
+inline constexpr std::string_view kMaxScale = "Max Scale = 75";
+inline constexpr std::string_view kMinScale = "Min Scale = 5";
+inline constexpr std::string_view kNoGbPlaces = "Cannot Find data file \"UKLocs.txt\". See ReadMe File";
+inline constexpr std::string_view kNoIrlPlaces = "Cannot Find data file \"IRLLocs.txt\". See ReadMe File";
+inline constexpr std::string_view kNoGbCoast = "Cannot Find data file \"UKCoast.txt\". See ReadMe File";
+inline constexpr std::string_view kNoIrlCoast = "Cannot Find data file \"IRLCoast.txt\". See ReadMe File";
+inline constexpr std::string_view kMaxLocationScale = "You Have Reached the Maximum Scale.";
+inline constexpr std::string_view kMinLocationScale = "You Have Reached the Minimum Scale.";
+
 inline constexpr std::string_view kNoCountyFile = "Unable to find file \"County.txt\". ";
 
 inline constexpr std::string_view kVersionRecord = "This is the Database Version Number.";

@@ -26,7 +26,7 @@ namespace app {
 class Parishfm : public Window {
 public:
     Parishfm(Ports ports, Dispatcher& dispatcher, std::filesystem::path workingDirectory, ReportViewer& viewer,
-             MapSheetWindow& sheets, AmendmentWindow& amendment, std::string mapHost);
+             MapSheetWindow& sheets, AmendmentWindow& amendment, LocationPlotWindow& locations, std::string mapHost);
 
     // Opens the data file and shows its first records and the search history.
     // Without a data file it says so and ends the program.

@@ -153,7 +153,7 @@ void Parishfm::describeMenu()
         menu("MapNo", "&Maps", "Details of OS Landranger Map "),
         item("OSMapData1", "OS &Map Data", "MapNo", [this] { maps_.showMapSheets(); }),
         item("ShowLocation2", "Show &Location", "MapNo", [this] { maps_.showLocation(); }),
-        item("Plot1", "&Location Plot", {}),
+        item("Plot1", "&Location Plot", {}, [this] { maps_.locationPlot(); }),
         menu("SearchHistory1", "&Search History"),
         item("ClearAll1", "Clear &All", "SearchHistory1", [this] { search_.clearAll(); }),
         item("ClearCurrentItem1", "Clear Current &Item", "SearchHistory1", [this] { search_.clearCurrentItem(); }),

@@ -10,6 +10,10 @@
 #include <string>
 #include <string_view>
 
+namespace plot {
+struct Drawing;
+}
+
 namespace app {
 
 class Window;
@@ -70,6 +74,11 @@ public:
     virtual reports::PrinterDevice& printer() = 0;
     // Opens an address in the desktop's web browser; false when none could be asked.
     virtual bool openUrl(const std::string& address) = 0;
+    // Writes the drawing as a 24-bit Windows BMP file, replacing the file
+    // whole. Throws IoError.
+    virtual void savePicture(const plot::Drawing& drawing, const std::filesystem::path& path) = 0;
+    // Prints the drawing on the printer, in proportion on one page.
+    virtual void printPicture(const plot::Drawing& drawing) = 0;
     // The folder that stands for drive A:, the removable disk back-ups go to;
     // nothing when there is none.
     virtual std::optional<std::filesystem::path> backUpFolder() = 0;

@@ -7,6 +7,7 @@
 #include "app/dispatcher.h"
 #include "app/map_sheet_window.h"
 #include "app/parishfm.h"
+#include "app/plot_windows.h"
 #include "app/ports.h"
 #include "app/report_viewer.h"
 
@@ -38,7 +39,10 @@ private:
     MapSheetWindow sheets_;
     CountyCodesWindow codes_;
     AmendmentWindow amendment_;
+    LocationPlotWindow locations_;
     Parishfm main_;
+    PlotDataWindow plotData_;
+    RadiusPlotWindow radiusPlot_;
     std::vector<Window*> windows_;
 };
 

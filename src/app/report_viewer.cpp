@@ -28,7 +28,7 @@ ReportViewer::ReportViewer(Ports ports, Dispatcher& dispatcher, std::filesystem:
          .caption = "Create a CSV &File",
          .parent = "Panel1",
          .onClick = [this] { writeCsv(); }},
-        // The radius plot is not built yet: its button stays unavailable.
+        // The radius plot's window gives it its command.
         {.name = "ShowPlot",
          .kind = K::Button,
          .caption = "Plo&t",

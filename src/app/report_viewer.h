@@ -26,6 +26,9 @@ public:
     // Shows the window as the other windows' commands do: from hidden it
     // loads the report; already on screen it only comes to the front.
     void open() { show(); }
+    void close() { hide(); }
+    // The radius plot's scale and county filter, which its zoom changes.
+    ReportViewerView& plotSettings() { return view_; }
 
 private:
     void onShow() override;

@@ -15,9 +15,14 @@
 #include "app/ports.h"
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
+
+namespace plot {
+struct Drawing;
+}
 
 namespace app {
 
@@ -37,6 +42,7 @@ enum class ControlKind {
     Menu, // a drop-down menu of the menu bar
     MenuItem, // a command of a menu, or on the bar itself when it has no parent
     Separator,
+    Picture, // a drawing the commands make, shown at its size with scroll bars
 };
 
 struct Control {
@@ -45,10 +51,11 @@ struct Control {
     std::string_view caption = {}; // caption or design text, with accelerator markup ("&&" shows "&")
     std::string_view hint = {};
     std::string_view parent = {}; // the group or menu the control sits in
-    std::string* text = nullptr; // Edit, ReadOnlyEdit, ComboBox
+    std::string* text = nullptr; // Edit, ReadOnlyEdit, ComboBox; a Label whose text the commands set
     std::vector<std::string>* lines = nullptr; // TextView, TextEdit; a ComboBox's items
     int* itemIndex = nullptr; // a ComboBox's selected item, -1 for none
     bool* checked = nullptr; // CheckBox, RadioButton
+    std::shared_ptr<const plot::Drawing>* picture = nullptr; // Picture; null until one is made
     std::function<void()> onClick = {}; // Button, MenuItem; empty while its command is not built
     std::function<void()> onExit = {}; // the control loses the focus
     bool visible = true; // false for a menu nothing shows
@@ -65,6 +72,7 @@ public:
     // The object name ("ParListFm") and the title bar's caption.
     std::string_view name() const { return name_; }
     std::string_view caption() const { return caption_; }
+    // The title bar's text as the commands last set it.
     const std::vector<Control>& controls() const { return controls_; }
     // The control of that name, or null.
     const Control* control(std::string_view name) const;
@@ -102,13 +110,14 @@ protected:
     // What the window does each time it comes on screen from hidden.
     virtual void onShow() {}
     void repaint(std::string_view control) { ports_.screen.repaint(*this, control); }
+    void setCaption(std::string caption) { caption_ = std::move(caption); }
 
     Ports ports_;
     std::vector<Control> controls_;
 
 private:
     std::string_view name_;
-    std::string_view caption_;
+    std::string caption_;
     Dispatcher& dispatcher_;
     bool visible_ = false;
     std::string focus_;

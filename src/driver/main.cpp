@@ -1,6 +1,7 @@
 // steeplewatcher-script [SCRIPT]: runs the program headless from a script
 // (standard input when none is given) in the current directory.
 #include "driver/script_runner.h"
+#include "render/picture.h"
 
 #include <cerrno>
 #include <cstring>
@@ -27,10 +28,13 @@ int main(int argc, char** argv)
     } else {
         script.assign(std::istreambuf_iterator<char>(std::cin), {});
     }
+    int status = 1;
     try {
-        return driver::runSession(script, std::filesystem::current_path(), std::cout, std::cerr);
+        status = driver::runSession(script, std::filesystem::current_path(), std::cout, std::cerr);
     } catch (const std::exception& e) {
         std::cerr << "steeplewatcher-script: " << e.what() << '\n';
-        return 1;
     }
+    // A plot made the painter's application; it ends before the program.
+    render::endGuiApplication();
+    return status;
 }

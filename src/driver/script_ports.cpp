@@ -1,5 +1,6 @@
 #include "script_ports.h"
 
+#include "render/picture.h"
 #include "text/cp1252.h"
 
 #include <cstdio>
@@ -160,6 +161,25 @@ std::optional<std::filesystem::path> ScriptPorts::backUpFolder()
     if (const char* folder = std::getenv("STEEPLEWATCHER_DRIVE_A"); folder != nullptr && *folder != '\0')
         return std::filesystem::path(folder);
     return std::nullopt;
+}
+
+namespace {
+std::string sizeOf(const plot::Drawing& d)
+{
+    return std::to_string(d.width) + "x" + std::to_string(d.height);
+}
+} // namespace
+
+void ScriptPorts::savePicture(const plot::Drawing& drawing, const std::filesystem::path& path)
+{
+    render::ensureGuiApplication();
+    render::saveBmp(drawing, path);
+    event("picture " + path.filename().string() + " " + sizeOf(drawing));
+}
+
+void ScriptPorts::printPicture(const plot::Drawing& drawing)
+{
+    event("print-image " + sizeOf(drawing));
 }
 
 void ScriptPorts::beep()

@@ -96,6 +96,10 @@ public:
 
     // The folder named by STEEPLEWATCHER_DRIVE_A, as for the program.
     std::optional<std::filesystem::path> backUpFolder() override;
+    // Paints and writes the file as the program does: `picture NAME WIDTHxHEIGHT`.
+    void savePicture(const plot::Drawing& drawing, const std::filesystem::path& path) override;
+    // `print-image WIDTHxHEIGHT`.
+    void printPicture(const plot::Drawing& drawing) override;
 
     void windowShown(const app::Window& window) override { event("show " + std::string(window.name())); }
     void windowHidden(const app::Window& window) override { event("hide " + std::string(window.name())); }

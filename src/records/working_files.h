@@ -20,5 +20,7 @@ inline constexpr std::string_view kGbCoast = "UKCoast.Txt";
 inline constexpr std::string_view kIrlCoast = "IRLCoast.Txt";
 inline constexpr std::string_view kGbPlaces = "UKLocs.Txt";
 inline constexpr std::string_view kIrlPlaces = "IRLLocs.Txt";
+inline constexpr std::string_view kRadiusPicture = "ParPlot.BMP";
+inline constexpr std::string_view kLocationPicture = "LocPlot.BMP";
 
 } // namespace files

@@ -6,6 +6,7 @@
 #include "ui/county_codes_form.h"
 #include "ui/main_window.h"
 #include "ui/map_sheet_dialog.h"
+#include "ui/plot_forms.h"
 #include "ui/qt_text.h"
 #include "ui/report_viewer_window.h"
 
@@ -27,6 +28,15 @@ const std::map<std::string_view, QtWindowMaker> kQtWindows = {
     {"Mapfm", make<MapSheetDialog, app::MapSheetWindow>},
     {"CodesFm", make<CountyCodesForm, app::CountyCodesWindow>},
     {"Updatefm", make<AmendmentDialog, app::AmendmentWindow>},
+    {"PlotFm",
+     [](app::Window& core, Desktop& desktop) -> std::unique_ptr<FormWindow> {
+         return std::make_unique<PlotForm>(core, desktop, QPoint(600, 600));
+     }},
+    {"PlotDataFm", make<PlotDataForm, app::PlotDataWindow>},
+    {"LocPlotfm",
+     [](app::Window& core, Desktop& desktop) -> std::unique_ptr<FormWindow> {
+         return std::make_unique<PlotForm>(core, desktop, QPoint(800, 800));
+     }},
 };
 
 } // namespace

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "form_window.h"
 
+#include "render/picture.h"
 #include "ui/desktop.h"
 #include "ui/key_preview.h"
 #include "ui/qt_text.h"
@@ -20,6 +21,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QValidator>
 
@@ -103,6 +105,14 @@ QWidget* makeWidget(const app::Control& c)
         button->setEnabled(bool(c.onClick)); // a command not built yet stays unavailable
         return button;
     }
+    case K::Picture: {
+        // The picture at its own size on white, scrolled when larger than the window.
+        auto* area = new QScrollArea;
+        area->setWidget(new QLabel);
+        area->setAlignment(Qt::AlignCenter);
+        area->setBackgroundRole(QPalette::Base);
+        return area;
+    }
     case K::Menu:
     case K::MenuItem:
     case K::Separator: return nullptr;
@@ -121,7 +131,6 @@ FormWindow::FormWindow(app::Window& core, Desktop& desktop, Qt::WindowFlags flag
     : QWidget(nullptr, flags), core_(core), desktop_(desktop)
 {
     setObjectName(toQt(core.name()));
-    setWindowTitle(toQt(core.caption()));
     build();
     buildMenu();
     push(true);
@@ -273,6 +282,10 @@ void FormWindow::pull()
 
 void FormWindow::push(bool all)
 {
+    if (all || core_.caption() != shownCaption_) {
+        shownCaption_ = core_.caption();
+        setWindowTitle(toQt(shownCaption_));
+    }
     for (Bound& b : bound_)
         pushBound(b, all);
     pushFocus(all);
@@ -326,6 +339,20 @@ void FormWindow::pushBound(Bound& b, bool all)
         if (all || *c.lines != b.lines) {
             static_cast<QPlainTextEdit*>(b.widget)->setPlainText(joinLines(*c.lines));
             b.lines = *c.lines;
+        }
+        break;
+    case K::Label:
+        if (c.text && (all || *c.text != b.text)) {
+            static_cast<QLabel*>(b.widget)->setText(toQt(*c.text));
+            b.text = *c.text;
+        }
+        break;
+    case K::Picture:
+        if (all || *c.picture != b.picture) {
+            auto* label = static_cast<QLabel*>(static_cast<QScrollArea*>(b.widget)->widget());
+            label->setPixmap(*c.picture ? QPixmap::fromImage(render::paint(**c.picture)) : QPixmap());
+            label->adjustSize();
+            b.picture = *c.picture;
         }
         break;
     case K::CheckBox:

@@ -15,6 +15,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -67,6 +68,7 @@ private:
         std::vector<std::string> lines = {};
         int itemIndex = -1;
         bool checked = false;
+        std::shared_ptr<const plot::Drawing> picture = {};
     };
 
     void build();
@@ -84,6 +86,7 @@ private:
     QMenuBar* menuBar_ = nullptr;
     KeyPreview* keyPreview_ = nullptr;
     std::string shownFocus_;
+    std::string shownCaption_;
     bool closing_ = false;
     bool centred_ = false;
 

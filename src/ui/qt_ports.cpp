@@ -1,6 +1,8 @@
 #include "qt_ports.h"
 
 #include "app/messages.h"
+#include "render/picture.h"
+#include "text/io_error.h"
 #include "ui/qt_text.h"
 #include "ui/settings.h"
 
@@ -12,6 +14,7 @@
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPrintDialog>
 
 namespace ui {
@@ -173,6 +176,25 @@ std::optional<std::filesystem::path> QtPlatform::backUpFolder()
         return std::nullopt;
     saveSetting(kBackUpFolderKey, chosen);
     return std::filesystem::path(chosen.toStdString());
+}
+
+void QtPlatform::savePicture(const plot::Drawing& drawing, const std::filesystem::path& path)
+{
+    render::saveBmp(drawing, path);
+}
+
+void QtPlatform::printPicture(const plot::Drawing& drawing)
+{
+    const QImage image = render::paint(drawing);
+    QPainter painter;
+    if (!painter.begin(&printer_))
+        throw text::IoError("The printer could not be started");
+    const QRect page = painter.viewport();
+    QSize size = image.size();
+    size.scale(page.size(), Qt::KeepAspectRatio);
+    painter.drawImage(QRect(page.x() + (page.width() - size.width()) / 2, page.y(), size.width(), size.height()),
+                      image);
+    painter.end();
 }
 
 bool QtPlatform::openUrl(const std::string& address)

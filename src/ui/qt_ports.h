@@ -52,6 +52,9 @@ public:
     // STEEPLEWATCHER_DRIVE_A when set; otherwise the folder chosen once in a
     // folder chooser that opens on the removable disks, kept in the settings.
     std::optional<std::filesystem::path> backUpFolder() override;
+    void savePicture(const plot::Drawing& drawing, const std::filesystem::path& path) override;
+    // On the printer of the last print dialog, centred and in proportion on one page.
+    void printPicture(const plot::Drawing& drawing) override;
     // The printer that printDialog sets up.
     QPrinter& qprinter() { return printer_; }
 

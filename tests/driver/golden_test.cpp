@@ -262,7 +262,7 @@ const GoldenCase kCases[] = {
     {"empty_list", emptyDataFile, 0, false, {"ParList.txt", "ParList.csv"}},
     {"radius_csv", aroundAshby, 0, false, {"ParList.txt", "PlotList.txt", "ParList.csv"}},
     {"radius_empty_csv", aroundAshby, 0, false, {"ParList.txt", "PlotList.txt", "ParList.csv"}},
-    {"viewer", aroundAshby, 2, false, {"ParList.txt"}},
+    {"viewer", aroundAshby, 0, false, {"ParList.txt"}},
     {"unknown_report", notAReport, 0, false, {"ParList.csv"}},
     {"map_sheets", aroundAshbyWithMaps, 0},
     {"map_missing", aroundAshby, 0},

@@ -11,6 +11,12 @@ void FakePerson::answer(std::initializer_list<std::string_view> replies)
         answers_.emplace_back(r);
 }
 
+void FakePerson::savePicture(const plot::Drawing& drawing, const std::filesystem::path& path)
+{
+    record(Shown::Kind::Picture, path.filename().string());
+    pictures.push_back(drawing);
+}
+
 std::vector<Shown> FakePerson::take()
 {
     return std::exchange(shown_, {});

@@ -4,6 +4,7 @@
 // from a queue and records what was shown and heard, as structures.
 #include "app/ports.h"
 #include "app/window.h"
+#include "plot/drawing.h"
 
 #include <deque>
 #include <functional>
@@ -27,7 +28,8 @@ struct Shown {
         Quit,
         Browse,
         Show,
-        Hide
+        Hide,
+        Picture
     };
     Kind kind;
     std::string text; // the box's text, the address, or the window's name
@@ -79,6 +81,10 @@ public:
     bool browserAvailable = true;
     std::optional<std::filesystem::path> backUpFolder() override { return backUpDisk; }
     std::optional<std::filesystem::path> backUpDisk; // the folder that stands for drive A:
+    // Records "NAME" as a Picture and keeps the drawing; printing one prints "image".
+    void savePicture(const plot::Drawing& drawing, const std::filesystem::path& path) override;
+    void printPicture(const plot::Drawing&) override { printer_.lines.emplace_back("image"); }
+    std::vector<plot::Drawing> pictures;
 
     void windowShown(const app::Window& w) override { record(Shown::Kind::Show, std::string(w.name())); }
     void windowHidden(const app::Window& w) override { record(Shown::Kind::Hide, std::string(w.name())); }
