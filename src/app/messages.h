@@ -96,6 +96,9 @@ inline constexpr std::string_view kNoIrlCoast = "Cannot Find data file \"IRLCoas
 inline constexpr std::string_view kMaxLocationScale = "You Have Reached the Maximum Scale.";
 inline constexpr std::string_view kMinLocationScale = "You Have Reached the Minimum Scale.";
 
+inline constexpr std::string_view kSavePlotTitle = "Save Plot As";
+inline constexpr std::string_view kPictureFilter = "PNG picture (*.png)|*.png|SVG drawing (*.svg)|*.svg";
+
 inline constexpr std::string_view kNoCountyFile = "Unable to find file \"County.txt\". ";
 
 inline constexpr std::string_view kVersionRecord = "This is the Database Version Number.";

@@ -21,6 +21,17 @@ Control barItem(std::string_view name, std::string_view caption, std::function<v
     return {.name = name, .kind = K::MenuItem, .caption = caption, .hint = hint, .onClick = std::move(onClick)};
 }
 
+// Asks where to save a copy of the plot on show (PNG or SVG) and writes it there.
+std::function<void()> saveAs(Ports& ports, const std::shared_ptr<const plot::Drawing>& picture)
+{
+    return [&ports, &picture] {
+        if (!picture)
+            return;
+        if (auto path = ports.dialogs.saveFile(std::string(msg::kSavePlotTitle), std::string(msg::kPictureFilter)))
+            ports.platform.savePicture(*picture, *path);
+    };
+}
+
 // Shows the drawing and saves it beside the data, under the spelling of a file already there.
 void showAndSave(Ports& ports, std::shared_ptr<const plot::Drawing>& picture, plot::Drawing drawing,
                  const std::filesystem::path& workingDirectory, std::string_view file)
@@ -69,6 +80,7 @@ RadiusPlotWindow::RadiusPlotWindow(Ports ports, Dispatcher& dispatcher, std::fil
         barItem("ZoomOut1", "Zoom &Out", [this] { zoom(-5); }),
         barItem("ClosePlot1", "&Close Plot", [this] { hide(); }),
         barItem("Information1", "Information", [&information] { information.open(); }),
+        barItem("SaveAs1", "Save &As...", saveAs(ports_, picture_), "Save the plot as a PNG picture or an SVG drawing"),
         {.name = "Image1", .kind = K::Picture, .picture = &picture_},
     };
 }
@@ -144,6 +156,7 @@ LocationPlotWindow::LocationPlotWindow(Ports ports, Dispatcher& dispatcher, std:
         barItem("ZoomOutMax1", "Zoom Out Max", [this] { zoomTo(5); }),
         barItem("ShowLocalParishes1", "Show Local Parishes", {}),
         barItem("Close1", "Close", [this] { hide(); }),
+        barItem("SaveAs1", "Save &As...", saveAs(ports_, picture_), "Save the plot as a PNG picture or an SVG drawing"),
         {.name = "Scale", .kind = K::Edit, .caption = "10", .text = &scale_, .visible = false},
         {.name = "Image1", .kind = K::Picture, .picture = &picture_},
     };

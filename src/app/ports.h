@@ -42,6 +42,8 @@ public:
     // The open-file dialog. The filter is pairs of a description and its
     // patterns, all separated by "|". Nothing when cancelled.
     virtual std::optional<std::filesystem::path> openFile(const std::string& title, const std::string& filter) = 0;
+    // The save-file dialog, with a filter as above; it asks before replacing a file.
+    virtual std::optional<std::filesystem::path> saveFile(const std::string& title, const std::string& filter) = 0;
 };
 
 class Feedback {
@@ -74,8 +76,9 @@ public:
     virtual reports::PrinterDevice& printer() = 0;
     // Opens an address in the desktop's web browser; false when none could be asked.
     virtual bool openUrl(const std::string& address) = 0;
-    // Writes the drawing as a 24-bit Windows BMP file, replacing the file
-    // whole. Throws IoError.
+    // Writes the drawing, replacing the file whole: an SVG drawing for a name
+    // ending ".svg", a PNG picture for ".png", else a 24-bit Windows BMP file.
+    // Throws IoError.
     virtual void savePicture(const plot::Drawing& drawing, const std::filesystem::path& path) = 0;
     // Prints the drawing on the printer, in proportion on one page.
     virtual void printPicture(const plot::Drawing& drawing) = 0;

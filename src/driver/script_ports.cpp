@@ -146,8 +146,18 @@ bool ScriptPorts::printDialog()
 
 std::optional<std::filesystem::path> ScriptPorts::openFile(const std::string& title, const std::string&)
 {
-    std::string line = "open-file " + quote(title) + " -> ";
-    Answer a = take(line, "open-file dialog", Answer::Kind::File, Answer::Kind::CancelInput);
+    return fileDialog("open-file", title);
+}
+
+std::optional<std::filesystem::path> ScriptPorts::saveFile(const std::string& title, const std::string&)
+{
+    return fileDialog("save-file", title);
+}
+
+std::optional<std::filesystem::path> ScriptPorts::fileDialog(std::string_view kind, const std::string& title)
+{
+    std::string line = std::string(kind) + " " + quote(title) + " -> ";
+    Answer a = take(line, std::string(kind) + " dialog", Answer::Kind::File, Answer::Kind::CancelInput);
     if (a.kind == Answer::Kind::CancelInput) {
         event(line + "cancel");
         return std::nullopt;
@@ -173,7 +183,7 @@ std::string sizeOf(const plot::Drawing& d)
 void ScriptPorts::savePicture(const plot::Drawing& drawing, const std::filesystem::path& path)
 {
     render::ensureGuiApplication();
-    render::saveBmp(drawing, path);
+    render::savePicture(drawing, path);
     event("picture " + path.filename().string() + " " + sizeOf(drawing));
 }
 

@@ -81,6 +81,8 @@ public:
     bool printDialog() override;
     // Takes a queued `file TEXT` or `cancel`: `open-file TITLE -> TEXT`.
     std::optional<std::filesystem::path> openFile(const std::string& title, const std::string& filter) override;
+    // Takes a queued `file TEXT` or `cancel`: `save-file TITLE -> TEXT`.
+    std::optional<std::filesystem::path> saveFile(const std::string& title, const std::string& filter) override;
 
     void beep() override;
     void setBusy(bool) override {}
@@ -106,6 +108,7 @@ public:
     void repaint(const app::Window&, std::string_view) override {}
 
 private:
+    std::optional<std::filesystem::path> fileDialog(std::string_view kind, const std::string& title);
     // The next answer, which must be one of the two kinds; "unanswered" ends the script.
     Answer take(const std::string& line, std::string_view dialog, Answer::Kind first, Answer::Kind second);
     // Takes the next answer for a two-button box; true for the first button.

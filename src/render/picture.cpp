@@ -10,6 +10,7 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QPainter>
+#include <QSvgGenerator>
 
 #include <cerrno>
 #include <cstdio>
@@ -91,40 +92,70 @@ struct Painter {
     }
 };
 
-} // namespace
-
-QImage paint(const plot::Drawing& drawing)
+// Paints the operations with the drawing's font on any device (image, SVG).
+void paintOn(QPaintDevice& device, const plot::Drawing& drawing)
 {
-    QImage image(drawing.width, drawing.height, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter p(&image);
+    QPainter p(&device);
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setRenderHint(QPainter::TextAntialiasing, true);
     QFont font(QString::fromUtf8(drawing.font.family.data(), static_cast<qsizetype>(drawing.font.family.size())));
     font.setPixelSize(drawing.font.pixelSize);
     font.setStyleStrategy(QFont::PreferAntialias);
     p.setFont(font);
+    p.fillRect(QRect(0, 0, drawing.width, drawing.height), Qt::white);
     Painter painter{p, drawing.width, drawing.height, QRectF(-1, -1, drawing.width + 2, drawing.height + 2),
-                    QFontMetrics(font, &image)};
+                    QFontMetrics(font, &device)};
     for (const plot::Operation& op : drawing.operations)
         std::visit(painter, op);
+}
+
+std::string svgBytes(const plot::Drawing& drawing)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    QSvgGenerator svg;
+    svg.setOutputDevice(&buffer);
+    svg.setSize(QSize(drawing.width, drawing.height));
+    svg.setViewBox(QRect(0, 0, drawing.width, drawing.height));
+    svg.setResolution(96);
+    svg.setTitle(QStringLiteral("Steeplewatcher plot"));
+    paintOn(svg, drawing);
+    return bytes.toStdString();
+}
+
+std::string imageBytes(const QImage& image, const char* format)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, format))
+        throw text::IoError("The picture could not be made");
+    return bytes.toStdString();
+}
+
+} // namespace
+
+QImage paint(const plot::Drawing& drawing)
+{
+    QImage image(drawing.width, drawing.height, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    paintOn(image, drawing);
     return image;
 }
 
 std::string bmpBytes(const QImage& image)
 {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    if (!image.save(&buffer, "BMP"))
-        throw text::IoError("The picture could not be made");
-    return bytes.toStdString();
+    return imageBytes(image, "BMP");
 }
 
-void saveBmp(const plot::Drawing& drawing, const std::filesystem::path& path)
+void savePicture(const plot::Drawing& drawing, const std::filesystem::path& path)
 {
+    const QString extension = QString::fromStdString(path.extension().string()).toLower();
     // A picture is made again by the next plot, like a report: no sync.
-    text::replaceFile(path, bmpBytes(paint(drawing)), text::Sync::Lazy);
+    const std::string bytes = extension == ".svg"   ? svgBytes(drawing)
+                              : extension == ".png" ? imageBytes(paint(drawing), "PNG")
+                                                    : bmpBytes(paint(drawing));
+    text::replaceFile(path, bytes, text::Sync::Lazy);
 }
 
 namespace {

@@ -18,9 +18,10 @@ QImage paint(const plot::Drawing& drawing);
 // The image as a classic 24-bit Windows BMP file.
 std::string bmpBytes(const QImage& image);
 
-// Writes the drawing as a BMP file through the program's one file
-// replacement: a failure leaves an earlier file whole. Throws IoError.
-void saveBmp(const plot::Drawing& drawing, const std::filesystem::path& path);
+// Writes the drawing through the program's one file replacement, so a
+// failure leaves an earlier file whole: as an SVG drawing for a name ending
+// ".svg", a PNG picture for ".png", else a BMP. Throws IoError.
+void savePicture(const plot::Drawing& drawing, const std::filesystem::path& path);
 
 // A program without windows (the headless driver) needs a Qt GUI
 // application, on the offscreen platform, before it can paint text; this

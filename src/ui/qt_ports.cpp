@@ -16,6 +16,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrintDialog>
+#include <QRegularExpression>
 
 namespace ui {
 namespace {
@@ -144,21 +145,43 @@ QString removableMediaFolder()
     return QDir::homePath();
 }
 
+// A file dialog opening in the folder last used for its kind of file, which it then keeps.
+std::optional<std::filesystem::path> fileDialog(QWidget* parent, const std::string& title, const std::string& filter,
+                                                QFileDialog::AcceptMode mode, const char* folderKey)
+{
+    QString folder = setting(folderKey);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QDir::homePath();
+    QFileDialog dialog(parent, toQt(title), folder);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setNameFilters(nameFilters(filter));
+    if (mode == QFileDialog::AcceptSave) {
+        // A name typed without an ending gets the chosen kind's ("plot" becomes "plot.png").
+        const auto suffixOf = [](const QString& nameFilter) {
+            return nameFilter.section("*.", 1, 1).section(QRegularExpression("[ )]"), 0, 0).toLower();
+        };
+        dialog.setDefaultSuffix(suffixOf(dialog.selectedNameFilter()));
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                         [&dialog, suffixOf](const QString& f) { dialog.setDefaultSuffix(suffixOf(f)); });
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    const QString chosen = dialog.selectedFiles().constFirst();
+    saveSetting(folderKey, QFileInfo(chosen).absolutePath());
+    return std::filesystem::path(chosen.toStdString());
+}
+
 } // namespace
 
 std::optional<std::filesystem::path> QtDialogs::openFile(const std::string& title, const std::string& filter)
 {
-    QString folder = setting(kCsvFolderKey);
-    if (folder.isEmpty() || !QFileInfo(folder).isDir())
-        folder = QDir::homePath();
-    QFileDialog dialog(parent_, toQt(title), folder);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilters(nameFilters(filter));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return std::nullopt;
-    const QString chosen = dialog.selectedFiles().constFirst();
-    saveSetting(kCsvFolderKey, QFileInfo(chosen).absolutePath());
-    return std::filesystem::path(chosen.toStdString());
+    return fileDialog(parent_, title, filter, QFileDialog::AcceptOpen, kCsvFolderKey);
+}
+
+std::optional<std::filesystem::path> QtDialogs::saveFile(const std::string& title, const std::string& filter)
+{
+    return fileDialog(parent_, title, filter, QFileDialog::AcceptSave, kPictureFolderKey);
 }
 
 std::optional<std::filesystem::path> QtPlatform::backUpFolder()
@@ -180,7 +203,7 @@ std::optional<std::filesystem::path> QtPlatform::backUpFolder()
 
 void QtPlatform::savePicture(const plot::Drawing& drawing, const std::filesystem::path& path)
 {
-    render::saveBmp(drawing, path);
+    render::savePicture(drawing, path);
 }
 
 void QtPlatform::printPicture(const plot::Drawing& drawing)

@@ -28,6 +28,8 @@ public:
     bool printDialog() override;
     // The last folder a CSV file was chosen from is offered first.
     std::optional<std::filesystem::path> openFile(const std::string& title, const std::string& filter) override;
+    // The last folder a plot was saved to is offered first.
+    std::optional<std::filesystem::path> saveFile(const std::string& title, const std::string& filter) override;
     void setPrinter(QPrinter* printer) { printer_ = printer; }
 
 private:

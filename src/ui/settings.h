@@ -10,6 +10,7 @@ namespace ui {
 
 inline constexpr const char* kBackUpFolderKey = "backUp/folder";
 inline constexpr const char* kCsvFolderKey = "import/csvFolder";
+inline constexpr const char* kPictureFolderKey = "plots/folder";
 
 QString setting(const char* key);
 void saveSetting(const char* key, const QString& value);

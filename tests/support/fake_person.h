@@ -66,6 +66,10 @@ public:
     bool printDialog() override { return ask(Shown::Kind::PrintDialog, "", "OK"); }
     // Takes the next answer as the path chosen; "" cancels.
     std::optional<std::filesystem::path> openFile(const std::string& title, const std::string&) override;
+    std::optional<std::filesystem::path> saveFile(const std::string& title, const std::string&) override
+    {
+        return textAnswer(Shown::Kind::OpenFile, title);
+    }
 
     void beep() override { record(Shown::Kind::Beep, ""); }
     void setBusy(bool busy) override { busy_ += busy ? 1 : -1; }

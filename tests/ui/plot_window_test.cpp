@@ -74,6 +74,12 @@ TEST_F(PlotTest, TheRadiusPlotOpensMaximisedAndItsBmpHasTheRingsWhereTheyMustPas
     QFile pdf(QString::fromStdString((dir_ / "plot.pdf").string()));
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
     EXPECT_TRUE(pdf.read(4) == "%PDF");
+    // A copy as an SVG drawing keeps the names as text.
+    person_.answer({(dir_ / "plot.svg").string()});
+    window("PlotFm").findChild<QAction*>("SaveAs1")->trigger();
+    const std::string svg = testsupport::readBytes(dir_ / "plot.svg");
+    EXPECT_NE(svg.find("<svg"), std::string::npos);
+    EXPECT_NE(svg.find(">North<"), std::string::npos);
 }
 
 TEST_F(PlotTest, TheLocationPlotsBmpHasItsRingsAndCoastline)
