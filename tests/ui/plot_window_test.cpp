@@ -4,6 +4,8 @@
 // coastline lie where the geometry puts them, and a plot prints on a PDF page.
 #include "ui_fixture.h"
 
+#include "text/file_replace.h"
+
 #include <QFile>
 #include <QPrinter>
 
@@ -80,6 +82,23 @@ TEST_F(PlotTest, TheRadiusPlotOpensMaximisedAndItsBmpHasTheRingsWhereTheyMustPas
     const std::string svg = testsupport::readBytes(dir_ / "plot.svg");
     EXPECT_NE(svg.find("<svg"), std::string::npos);
     EXPECT_NE(svg.find(">North<"), std::string::npos);
+}
+
+// A plot whose file cannot be written is shown, said so, and leaves the
+// earlier file whole.
+TEST_F(PlotTest, AFailedSaveLeavesTheEarlierPictureWhole)
+{
+    testsupport::writeBytes(dir_ / "UKCoast.Txt", "   435    25\r\n");
+    testsupport::writeBytes(dir_ / "UKLocs.Txt", "");
+    testsupport::writeBytes(dir_ / "LocPlot.BMP", "an earlier picture");
+    start();
+    press(Qt::Key_Down);
+    text::failFileStep(text::FileStep::Write, 1, ENOSPC);
+    choose("Plot1");
+    text::clearFileFaults();
+    EXPECT_EQ(person_.take().back(), (Shown{Kind::Error, "Disk full."}));
+    EXPECT_TRUE(window("LocPlotfm").isVisible());
+    EXPECT_EQ(testsupport::readBytes(dir_ / "LocPlot.BMP"), "an earlier picture");
 }
 
 TEST_F(PlotTest, TheLocationPlotsBmpHasItsRingsAndCoastline)
