@@ -19,6 +19,13 @@ PlotForm::PlotForm(app::Window& core, Desktop& desktop, QPoint opening) : FormWi
     column->setMenuBar(menuBar());
     column->addWidget(widget("Image1"), 1);
     resize(1024, 768);
+    // Once the maximised size is known, the view moves to its opening point.
+    placing_.setSingleShot(true);
+    connect(&placing_, &QTimer::timeout, this, [this] {
+        auto* area = widgetAs<QScrollArea>("Image1");
+        area->horizontalScrollBar()->setValue(opening_.x() - area->viewport()->width() / 2);
+        area->verticalScrollBar()->setValue(opening_.y() - area->viewport()->height() / 2);
+    });
 }
 
 void PlotForm::showEvent(QShowEvent* event)
@@ -27,12 +34,7 @@ void PlotForm::showEvent(QShowEvent* event)
     if (event->spontaneous())
         return;
     setWindowState(windowState() | Qt::WindowMaximized);
-    // Once the maximised size is known, the view moves to its opening point.
-    QTimer::singleShot(0, this, [this] {
-        auto* area = widgetAs<QScrollArea>("Image1");
-        area->horizontalScrollBar()->setValue(opening_.x() - area->viewport()->width() / 2);
-        area->verticalScrollBar()->setValue(opening_.y() - area->viewport()->height() / 2);
-    });
+    placing_.start(0);
 }
 
 PlotDataForm::PlotDataForm(app::PlotDataWindow& core, Desktop& desktop) : FormWindow(core, desktop)

@@ -7,6 +7,8 @@
 #include "app/plot_windows.h"
 #include "ui/form_window.h"
 
+#include <QTimer>
+
 namespace ui {
 
 class PlotForm : public FormWindow {
@@ -20,6 +22,7 @@ protected:
 
 private:
     QPoint opening_;
+    QTimer placing_;
 };
 
 class PlotDataForm : public FormWindow {
