@@ -3,11 +3,15 @@
 #include "app/map_commands.h"
 #include "app/messages.h"
 #include "ui/desktop.h"
+#include "ui/information_forms.h"
 #include "ui/main_window.h"
 #include "ui/qt_ports.h"
 #include "ui/qt_text.h"
 
 #include <QApplication>
+#include <QIcon>
+
+#include <memory>
 
 #include <filesystem>
 
@@ -19,11 +23,19 @@ int main(int argc, char* argv[])
     // caption is "Parishfm" alone.
     QApplication::setApplicationName(ui::toQt(app::msg::kApplicationTitle));
 
+    // The splash is painted at once and stays while the windows are made; a
+    // start that is ready closes it straight away.
+    auto splash = std::make_unique<ui::SplashScreen>();
+    splash->show();
+    QApplication::processEvents();
+    QApplication::setWindowIcon(QIcon(ui::steeplePicture(QSize(96, 136))));
+
     // Every data and report file lives in the directory current at start.
     ui::QtPorts ports(nullptr);
     ui::Desktop desktop(ports.dialogs, ports.feedback, ports.platform, std::filesystem::current_path(),
                         app::mapHostSetting());
     ports.dialogs.setParent(&desktop.mainWindow());
+    splash.reset();
     desktop.start();
     // Without its data file the program has said so and ends, asking nothing.
     if (desktop.ended())

@@ -2,6 +2,7 @@
 #pragma once
 // The program's windows' cores, made once each, sharing one dispatcher. The
 // Qt program and the headless driver both run on one of these.
+#include "app/about_windows.h"
 #include "app/amendment_window.h"
 #include "app/county_codes_window.h"
 #include "app/dispatcher.h"
@@ -39,6 +40,8 @@ private:
     MapSheetWindow sheets_;
     CountyCodesWindow codes_;
     AmendmentWindow amendment_;
+    LicenceWindow licence_;
+    AboutWindow about_;
     LocationPlotWindow locations_;
     Parishfm main_;
     PlotDataWindow plotData_;

@@ -4,6 +4,7 @@
 #include "app/forms.h"
 #include "ui/amendment_dialog.h"
 #include "ui/county_codes_form.h"
+#include "ui/information_forms.h"
 #include "ui/main_window.h"
 #include "ui/map_sheet_dialog.h"
 #include "ui/plot_forms.h"
@@ -33,6 +34,8 @@ const std::map<std::string_view, QtWindowMaker> kQtWindows = {
          return std::make_unique<PlotForm>(core, desktop, QPoint(600, 600));
      }},
     {"PlotDataFm", make<PlotDataForm, app::PlotDataWindow>},
+    {"AboutBox", make<AboutForm, app::AboutWindow>},
+    {"Licencefm", make<LicenceForm, app::LicenceWindow>},
     {"LocPlotfm",
      [](app::Window& core, Desktop& desktop) -> std::unique_ptr<FormWindow> {
          return std::make_unique<PlotForm>(core, desktop, QPoint(800, 800));

@@ -291,6 +291,7 @@ const GoldenCase kCases[] = {
      nullptr,
      {"UKCoast.Txt", "UKLocs.Txt", "IRLCoast.Txt", "IRLLocs.Txt"}},
     {"location_plot_missing", aroundAshby, 0, false, {}, nullptr, {"UKLocs.Txt"}},
+    {"about", twentyRecords, 0, false, {"Parishes.Dat"}},
     {"back_up_restore", twentyRecords, 0, false, {"Parishes.Dat"}, emptyDisk},
     {"no_disk", twentyRecords, 0},
     {"restore_damaged", partialLastRecord, 0, false, {"Parishes.Dat"}, damagedWithBackUp},
