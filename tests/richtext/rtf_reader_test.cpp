@@ -85,6 +85,21 @@ TEST(RtfReader, WriterDocumentGivesItsTextFormattingAndLists)
     EXPECT_EQ(richtext::plainLines(tabs), (std::vector<std::string>{"Name\tParish", "Ashby\tLEI"}));
 }
 
+// The shipped user guide reads as headings, lists and text, with no RTF showing through.
+TEST(RtfReader, ShippedGuideReads)
+{
+    const auto doc = richtext::readRtf(testsupport::readBytes(SW_SHIPPED_GUIDE));
+    ASSERT_GT(doc.paragraphs.size(), 50u);
+    const richtext::Run& title = doc.paragraphs[0].runs.at(0);
+    EXPECT_TRUE(title.text == "Steeplewatcher" && title.bold && title.halfPoints > 24);
+    int bullets = 0;
+    for (const Paragraph& p : doc.paragraphs) {
+        bullets += p.listMark == "•";
+        EXPECT_EQ(paragraphText(p).find_first_of("\\{}"), std::string::npos) << paragraphText(p);
+    }
+    EXPECT_GT(bullets, 30);
+}
+
 TEST(RtfReader, ControlWordsDestinationsAndHostileInput)
 {
     const std::string deep = std::string(100000, '{') + "deep";
