@@ -24,6 +24,8 @@ constexpr const char* kGbCoastSource = "gb_coast_mainland_bng_km.txt";
 constexpr const char* kIrlCoastSource = "irl_coast_island_ig_km.txt";
 constexpr const char* kGbTownsSource = "gb_reference_towns.txt";
 constexpr const char* kIrlTownsSource = "irl_reference_towns.txt";
+// The user guide, converted from its HTML source by LibreOffice and shipped unchanged.
+constexpr const char* kReadMeSource = "readme/ReadMe.rtf";
 
 std::string readSource(const std::filesystem::path& dir, std::string_view name)
 {
@@ -44,7 +46,8 @@ std::vector<std::string> sourceFileNames()
             kGbCoastSource,
             kIrlCoastSource,
             kGbTownsSource,
-            kIrlTownsSource};
+            kIrlTownsSource,
+            kReadMeSource};
 }
 
 BuiltData buildData(const std::filesystem::path& sourceDir)
@@ -74,6 +77,7 @@ BuiltData buildData(const std::filesystem::path& sourceDir)
                           placeFile(readSource(sourceDir, kGbTownsSource), kGbTownsSource, false, facts.badLines)});
     data.files.push_back({std::string(files::kIrlPlaces),
                           placeFile(readSource(sourceDir, kIrlTownsSource), kIrlTownsSource, true, facts.badLines)});
+    data.files.push_back({std::string(files::kReadMe), readSource(sourceDir, kReadMeSource)});
     data.report = facts.report(data.files);
     return data;
 }

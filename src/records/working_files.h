@@ -22,5 +22,7 @@ inline constexpr std::string_view kGbPlaces = "UKLocs.Txt";
 inline constexpr std::string_view kIrlPlaces = "IRLLocs.Txt";
 inline constexpr std::string_view kRadiusPicture = "ParPlot.BMP";
 inline constexpr std::string_view kLocationPicture = "LocPlot.BMP";
+// The user guide, shown by Read Me.
+inline constexpr std::string_view kReadMe = "ReadMe.rtf";
 
 } // namespace files
