@@ -18,6 +18,7 @@ void writeTwentyRecords(const TempDir& dir)
     auto records = testsupport::numberedParishes(20);
     records[0] = testsupport::versionRecord();
     testsupport::writeDataFile(dir / "Parishes.Dat", records);
+    testsupport::writeBytes(dir / "ReadMe.rtf", "{\\rtf1 Read me.\\par}");
 }
 
 struct SessionCase {
