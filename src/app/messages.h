@@ -99,6 +99,7 @@ inline constexpr std::string_view kMinLocationScale = "You Have Reached the Mini
 inline constexpr std::string_view kSavePlotTitle = "Save Plot As";
 inline constexpr std::string_view kPictureFilter = "PNG picture (*.png)|*.png|SVG drawing (*.svg)|*.svg";
 
+inline constexpr std::string_view kNoReadMeFile = "Unable to find file \"ReadMe.rtf\". ";
 inline constexpr std::string_view kNoCountyFile = "Unable to find file \"County.txt\". ";
 
 inline constexpr std::string_view kVersionRecord = "This is the Database Version Number.";

@@ -9,9 +9,13 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace plot {
 struct Drawing;
+}
+namespace richtext {
+struct Document;
 }
 
 namespace app {
@@ -82,6 +86,10 @@ public:
     virtual void savePicture(const plot::Drawing& drawing, const std::filesystem::path& path) = 0;
     // Prints the drawing on the printer, in proportion on one page.
     virtual void printPicture(const plot::Drawing& drawing) = 0;
+    // Prints a formatted document as one job; lines are its paragraphs as
+    // plain text, for a printer that shows no formatting.
+    virtual void printDocument(const richtext::Document& document, const std::string& title,
+                               const std::vector<std::string>& lines) = 0;
     // The folder that stands for drive A:, the removable disk back-ups go to;
     // nothing when there is none.
     virtual std::optional<std::filesystem::path> backUpFolder() = 0;

@@ -8,7 +8,7 @@ namespace app {
 Program::Program(Ports ports, const std::filesystem::path& workingDirectory, std::string mapHost)
     : dispatcher_(ports.dialogs), viewer_(ports, dispatcher_, workingDirectory),
       sheets_(ports, dispatcher_, workingDirectory), codes_(ports, dispatcher_, workingDirectory),
-      amendment_(ports, dispatcher_), licence_(ports, dispatcher_),
+      amendment_(ports, dispatcher_), readMe_(ports, dispatcher_, workingDirectory), licence_(ports, dispatcher_),
       about_(ports, dispatcher_, workingDirectory, licence_), locations_(ports, dispatcher_, workingDirectory),
       main_(ports, dispatcher_, workingDirectory, viewer_, sheets_, amendment_, locations_, std::move(mapHost)),
       plotData_(ports, dispatcher_, main_.view()),
@@ -17,6 +17,7 @@ Program::Program(Ports ports, const std::filesystem::path& workingDirectory, std
     // The menu items and buttons that run another window's command.
     main_.setCommand("Codes1", [this] { codes_.open(); });
     main_.setCommand("About1", [this] { about_.open(main_.recordCount()); });
+    main_.setCommand("ReadMe1", [this] { readMe_.open(); });
     viewer_.setCommand("ShowPlot", [this] { radiusPlot_.plot(); });
     const auto run = [this](std::string_view control) { main_.control(control)->onClick(); };
     locations_.connect([run] { run("Plot1"); },
@@ -27,7 +28,7 @@ Program::Program(Ports ports, const std::filesystem::path& workingDirectory, std
                        });
 
     Window* const built[] = {&main_,       &viewer_,   &sheets_,    &codes_, &amendment_,
-                             &radiusPlot_, &plotData_, &locations_, &about_, &licence_};
+                             &radiusPlot_, &plotData_, &locations_, &about_, &licence_, &readMe_};
     for (const FormInfo& form : kForms)
         for (Window* w : built)
             if (w->name() == form.name)
@@ -44,7 +45,12 @@ Window* Program::window(std::string_view formName) const
 
 void Program::start()
 {
-    dispatcher_.dispatch([this] { main_.start(); });
+    // The windows after the main one are made while it starts; the read-me
+    // viewer loads its file as it is made.
+    dispatcher_.dispatch([this] {
+        main_.start();
+        readMe_.loadAtStart();
+    });
 }
 
 } // namespace app

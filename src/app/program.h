@@ -9,6 +9,7 @@
 #include "app/map_sheet_window.h"
 #include "app/parishfm.h"
 #include "app/plot_windows.h"
+#include "app/read_me_window.h"
 #include "app/ports.h"
 #include "app/report_viewer.h"
 
@@ -40,6 +41,7 @@ private:
     MapSheetWindow sheets_;
     CountyCodesWindow codes_;
     AmendmentWindow amendment_;
+    ReadMeWindow readMe_;
     LicenceWindow licence_;
     AboutWindow about_;
     LocationPlotWindow locations_;

@@ -23,6 +23,9 @@
 namespace plot {
 struct Drawing;
 }
+namespace richtext {
+struct Document;
+}
 
 namespace app {
 
@@ -43,6 +46,7 @@ enum class ControlKind {
     MenuItem, // a command of a menu, or on the bar itself when it has no parent
     Separator,
     Picture, // a drawing the commands make, shown at its size with scroll bars
+    RichText, // a formatted document, read only; its paragraphs as lines for plain views
 };
 
 struct Control {
@@ -56,6 +60,7 @@ struct Control {
     int* itemIndex = nullptr; // a ComboBox's selected item, -1 for none
     bool* checked = nullptr; // CheckBox, RadioButton
     std::shared_ptr<const plot::Drawing>* picture = nullptr; // Picture; null until one is made
+    std::shared_ptr<const richtext::Document>* document = nullptr; // RichText; null until one is loaded
     std::function<void()> onClick = {}; // Button, MenuItem; empty while its command is not built
     std::function<void()> onExit = {}; // the control loses the focus
     bool visible = true; // false for a menu nothing shows

@@ -192,6 +192,12 @@ void ScriptPorts::printPicture(const plot::Drawing& drawing)
     event("print-image " + sizeOf(drawing));
 }
 
+void ScriptPorts::printDocument(const richtext::Document&, const std::string& title,
+                                const std::vector<std::string>& lines)
+{
+    reports::printLines(printer_, title, "Times New Roman", 12, lines);
+}
+
 void ScriptPorts::beep()
 {
     event("beep");

@@ -102,6 +102,9 @@ public:
     void savePicture(const plot::Drawing& drawing, const std::filesystem::path& path) override;
     // `print-image WIDTHxHEIGHT`.
     void printPicture(const plot::Drawing& drawing) override;
+    // The plain lines as a print job of the driver's printer.
+    void printDocument(const richtext::Document&, const std::string& title,
+                       const std::vector<std::string>& lines) override;
 
     void windowShown(const app::Window& window) override { event("show " + std::string(window.name())); }
     void windowHidden(const app::Window& window) override { event("hide " + std::string(window.name())); }

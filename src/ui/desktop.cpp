@@ -36,6 +36,7 @@ const std::map<std::string_view, QtWindowMaker> kQtWindows = {
     {"PlotDataFm", make<PlotDataForm, app::PlotDataWindow>},
     {"AboutBox", make<AboutForm, app::AboutWindow>},
     {"Licencefm", make<LicenceForm, app::LicenceWindow>},
+    {"ReadMefm", make<ReadMeForm, app::ReadMeWindow>},
     {"LocPlotfm",
      [](app::Window& core, Desktop& desktop) -> std::unique_ptr<FormWindow> {
          return std::make_unique<PlotForm>(core, desktop, QPoint(800, 800));

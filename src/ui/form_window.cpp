@@ -2,6 +2,7 @@
 #include "form_window.h"
 
 #include "render/picture.h"
+#include "richtext/rich_text.h"
 #include "ui/desktop.h"
 #include "ui/key_preview.h"
 #include "ui/qt_text.h"
@@ -23,6 +24,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QSignalBlocker>
+#include <QTextEdit>
 #include <QValidator>
 
 #include <map>
@@ -104,6 +106,12 @@ QWidget* makeWidget(const app::Control& c)
         button->setAutoDefault(false);
         button->setEnabled(bool(c.onClick)); // a command not built yet stays unavailable
         return button;
+    }
+    case K::RichText: {
+        auto* view = new QTextEdit;
+        view->setReadOnly(true);
+        view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        return view;
     }
     case K::Picture: {
         // The picture at its own size on white, scrolled when larger than the window.
@@ -345,6 +353,17 @@ void FormWindow::pushBound(Bound& b, bool all)
         if (c.text && (all || *c.text != b.text)) {
             static_cast<QLabel*>(b.widget)->setText(toQt(*c.text));
             b.text = *c.text;
+        }
+        break;
+    case K::RichText:
+        // The document with its formatting; the plain lines until one is loaded.
+        if (all || *c.document != b.document) {
+            auto* view = static_cast<QTextEdit*>(b.widget);
+            if (*c.document)
+                view->setHtml(QString::fromStdString(richtext::toHtml(**c.document)));
+            else
+                view->setPlainText(joinLines(*c.lines));
+            b.document = *c.document;
         }
         break;
     case K::Picture:

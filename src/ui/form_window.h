@@ -69,6 +69,7 @@ private:
         int itemIndex = -1;
         bool checked = false;
         std::shared_ptr<const plot::Drawing> picture = {};
+        std::shared_ptr<const richtext::Document> document = {};
     };
 
     void build();

@@ -101,6 +101,26 @@ LicenceForm::LicenceForm(app::LicenceWindow& core, Desktop& desktop) : FormWindo
     centreWhenShown();
 }
 
+ReadMeForm::ReadMeForm(app::ReadMeWindow& core, Desktop& desktop) : FormWindow(core, desktop)
+{
+    QWidget* panel = widget("Panel1");
+    panel->setFixedHeight(57);
+    auto* row = new QHBoxLayout(panel);
+    showAsTitle(*widget("Label2"), 24);
+    row->addWidget(widget("Label2"), 1);
+    row->addWidget(widget("Print"));
+    widgetAs<QPushButton>("BitBtn1")->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    row->addWidget(widget("BitBtn1"));
+    QWidget* text = widget("RichEdit1");
+    text->setFont(QFont("Times New Roman", 12));
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->addWidget(panel);
+    column->addWidget(text, 1);
+    resize(604, 418);
+    centreWhenShown();
+}
+
 SplashScreen::SplashScreen() : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint)
 {
     setObjectName("SplashScreenfm");

@@ -3,6 +3,7 @@
 // The layouts of the About window (AboutBox), the licence window (Licencefm)
 // and the splash window shown while the program starts.
 #include "app/about_windows.h"
+#include "app/read_me_window.h"
 #include "ui/form_window.h"
 
 #include <QPixmap>
@@ -23,6 +24,12 @@ class LicenceForm : public FormWindow {
     Q_OBJECT
 public:
     LicenceForm(app::LicenceWindow& core, Desktop& desktop);
+};
+
+class ReadMeForm : public FormWindow {
+    Q_OBJECT
+public:
+    ReadMeForm(app::ReadMeWindow& core, Desktop& desktop);
 };
 
 // No border or caption; shown and painted at once, closed when the windows are made.

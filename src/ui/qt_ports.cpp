@@ -2,6 +2,7 @@
 
 #include "app/messages.h"
 #include "render/picture.h"
+#include "richtext/rich_text.h"
 #include "text/io_error.h"
 #include "ui/qt_text.h"
 #include "ui/settings.h"
@@ -17,6 +18,7 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QRegularExpression>
+#include <QTextDocument>
 
 namespace ui {
 namespace {
@@ -218,6 +220,15 @@ void QtPlatform::printPicture(const plot::Drawing& drawing)
     painter.drawImage(QRect(page.x() + (page.width() - size.width()) / 2, page.y(), size.width(), size.height()),
                       image);
     painter.end();
+}
+
+void QtPlatform::printDocument(const richtext::Document& document, const std::string& title,
+                               const std::vector<std::string>&)
+{
+    QTextDocument formatted;
+    formatted.setHtml(QString::fromStdString(richtext::toHtml(document)));
+    printer_.setDocName(toQt(title));
+    formatted.print(&printer_);
 }
 
 bool QtPlatform::openUrl(const std::string& address)

@@ -57,6 +57,9 @@ public:
     void savePicture(const plot::Drawing& drawing, const std::filesystem::path& path) override;
     // On the printer of the last print dialog, centred and in proportion on one page.
     void printPicture(const plot::Drawing& drawing) override;
+    // With its formatting, on the printer of the last print dialog.
+    void printDocument(const richtext::Document& document, const std::string& title,
+                       const std::vector<std::string>& lines) override;
     // The printer that printDialog sets up.
     QPrinter& qprinter() { return printer_; }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The About window's memory figures from /proc/meminfo, in 64 bits.
 #include "app/about_windows.h"
+#include "session.h"
 
 #include <gtest/gtest.h>
 
@@ -29,4 +30,26 @@ TEST(About, MemoryFiguresReadAndWrittenAsTheWindowShowsThem)
         ASSERT_EQ(memory.has_value(), c.read);
         EXPECT_EQ(memory ? app::memoryLoadText(*memory) : "", c.load);
     }
+}
+
+// The viewer reads the file afresh each time it comes on screen; once the
+// file is gone it says so and keeps what it showed.
+TEST(ReadMe, ReloadsOnEachShowingAndKeepsItsTextWhenTheFileGoes)
+{
+    apptest::Session s({testsupport::versionRecord()});
+    s.start();
+    s.click("ReadMe1");
+    EXPECT_EQ(s.lines("RichEdit1", "ReadMefm"), apptest::Lines{"Read me."});
+    s.click("BitBtn1", "ReadMefm");
+    testsupport::writeBytes(s.dir / "readme.RTF", "{\\rtf1 {\\b Changed} text.\\par}");
+    std::filesystem::remove(s.dir / "ReadMe.rtf");
+    s.click("ReadMe1");
+    EXPECT_EQ(s.lines("RichEdit1", "ReadMefm"), apptest::Lines{"Changed text."});
+    s.click("BitBtn1", "ReadMefm");
+    std::filesystem::remove(s.dir / "readme.RTF");
+    s.person.take();
+    s.click("ReadMe1");
+    EXPECT_EQ(s.person.take(), (std::vector<testsupport::Shown>{{apptest::Kind::Show, "ReadMefm"},
+                                                                {apptest::Kind::Message, "Unable to find file \"ReadMe.rtf\". "}}));
+    EXPECT_EQ(s.lines("RichEdit1", "ReadMefm"), apptest::Lines{"Changed text."});
 }

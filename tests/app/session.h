@@ -24,6 +24,8 @@ public:
     explicit Session(const std::vector<records::ParishRecord>& records)
     {
         testsupport::writeDataFile(dir / "Parishes.Dat", records);
+        // The read-me the program shows at start, so that its absence is not said every time.
+        testsupport::writeBytes(dir / "ReadMe.rtf", "{\\rtf1 Read me.\\par}");
     }
     Session() = default; // no data file
 

@@ -229,6 +229,8 @@ struct GoldenCase {
     void (*makeDisk)(const TempDir& dir, const TempDir& disk) = nullptr;
     // Files copied from golden/inputs into the working directory first.
     std::vector<const char*> inputs = {};
+    // Every case has the small ReadMe.rtf of golden/inputs, unless it is about its absence.
+    bool readMe = true;
 };
 
 // Names the case in test output.
@@ -292,6 +294,8 @@ const GoldenCase kCases[] = {
      {"UKCoast.Txt", "UKLocs.Txt", "IRLCoast.Txt", "IRLLocs.Txt"}},
     {"location_plot_missing", aroundAshby, 0, false, {}, nullptr, {"UKLocs.Txt"}},
     {"about", twentyRecords, 0, false, {"Parishes.Dat"}},
+    {"read_me", twentyRecords, 0},
+    {"read_me_missing", twentyRecords, 0, false, {}, nullptr, {}, false},
     {"back_up_restore", twentyRecords, 0, false, {"Parishes.Dat"}, emptyDisk},
     {"no_disk", twentyRecords, 0},
     {"restore_damaged", partialLastRecord, 0, false, {"Parishes.Dat"}, damagedWithBackUp},
@@ -358,6 +362,8 @@ TEST_P(Golden, TranscriptAndStatusMatch)
         c.makeDisk(dir, disk);
     for (const char* input : c.inputs)
         fs::copy_file(kGolden / "inputs" / input, dir / input);
+    if (c.readMe)
+        fs::copy_file(kGolden / "inputs" / "ReadMe.rtf", dir / "ReadMe.rtf");
     const auto before = folderContent(dir.path());
 
     const auto run = runDriver(dir, (c.scriptAsArgument ? "" : "< ") + testsupport::quoted(script),

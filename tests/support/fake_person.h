@@ -88,6 +88,11 @@ public:
     // Records "NAME" as a Picture and keeps the drawing; printing one prints "image".
     void savePicture(const plot::Drawing& drawing, const std::filesystem::path& path) override;
     void printPicture(const plot::Drawing&) override { printer_.lines.emplace_back("image"); }
+    void printDocument(const richtext::Document&, const std::string& title,
+                       const std::vector<std::string>& lines) override
+    {
+        reports::printLines(printer_, title, "Times New Roman", 12, lines);
+    }
     std::vector<plot::Drawing> pictures;
 
     void windowShown(const app::Window& w) override { record(Shown::Kind::Show, std::string(w.name())); }
