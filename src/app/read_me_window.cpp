@@ -3,7 +3,7 @@
 
 #include "app/messages.h"
 #include "records/working_files.h"
-#include "richtext/rich_text.h"
+#include "richtext/rtf_reader.h"
 #include "text/file_lookup.h"
 #include "text/text_file.h"
 

@@ -16,7 +16,6 @@ inline constexpr std::string_view kPlotPoints = "PlotList.txt";
 inline constexpr std::string_view kMapList = "MapList.Dat";
 inline constexpr std::string_view kMapListText = "Maplist.txt";
 inline constexpr std::string_view kCounties = "County.txt";
-inline constexpr std::string_view kReadMe = "ReadMe.rtf";
 inline constexpr std::string_view kGbCoast = "UKCoast.Txt";
 inline constexpr std::string_view kIrlCoast = "IRLCoast.Txt";
 inline constexpr std::string_view kGbPlaces = "UKLocs.Txt";

@@ -2,7 +2,7 @@
 #include "form_window.h"
 
 #include "render/picture.h"
-#include "richtext/rich_text.h"
+#include "richtext/rtf_reader.h"
 #include "ui/desktop.h"
 #include "ui/key_preview.h"
 #include "ui/qt_text.h"

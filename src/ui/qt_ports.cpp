@@ -2,7 +2,7 @@
 
 #include "app/messages.h"
 #include "render/picture.h"
-#include "richtext/rich_text.h"
+#include "richtext/rtf_reader.h"
 #include "text/io_error.h"
 #include "ui/qt_text.h"
 #include "ui/settings.h"
