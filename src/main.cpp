@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Steeplewatcher: a finding aid for the parishes of Great Britain and Ireland.
+#include "app/developer_tools.h"
 #include "app/map_commands.h"
 #include "app/messages.h"
 #include "ui/desktop.h"
@@ -10,6 +11,7 @@
 #include <QApplication>
 
 #include <filesystem>
+#include <string_view>
 
 int main(int argc, char* argv[])
 {
@@ -19,10 +21,15 @@ int main(int argc, char* argv[])
     // caption is "Parishfm" alone.
     QApplication::setApplicationName(ui::toQt(app::msg::kApplicationTitle));
 
+    // --my-tools (or STEEPLEWATCHER_MY_TOOLS=1) shows the maintainer's menu.
+    bool myToolsOption = false;
+    for (int i = 1; i < argc; ++i)
+        myToolsOption = myToolsOption || std::string_view(argv[i]) == "--my-tools";
+
     // Every data and report file lives in the directory current at start.
     ui::QtPorts ports(nullptr);
     ui::Desktop desktop(ports.dialogs, ports.feedback, ports.platform, std::filesystem::current_path(),
-                        app::mapHostSetting());
+                        app::mapHostSetting(), app::myToolsSetting(myToolsOption));
     ports.dialogs.setParent(&desktop.mainWindow());
     desktop.start();
     // Without its data file the program has said so and ends, asking nothing.

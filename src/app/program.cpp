@@ -5,16 +5,18 @@
 
 namespace app {
 
-Program::Program(Ports ports, const std::filesystem::path& workingDirectory, std::string mapHost)
+Program::Program(Ports ports, const std::filesystem::path& workingDirectory, std::string mapHost, bool myTools)
     : dispatcher_(ports.dialogs), viewer_(ports, dispatcher_, workingDirectory),
       sheets_(ports, dispatcher_, workingDirectory), codes_(ports, dispatcher_, workingDirectory),
-      amendment_(ports, dispatcher_), locations_(ports, dispatcher_, workingDirectory),
-      main_(ports, dispatcher_, workingDirectory, viewer_, sheets_, amendment_, locations_, std::move(mapHost)),
+      amendment_(ports, dispatcher_), locations_(ports, dispatcher_, workingDirectory), myText_(ports, dispatcher_),
+      main_(ports, dispatcher_, workingDirectory, viewer_, sheets_, amendment_, locations_, myText_, std::move(mapHost),
+            myTools),
       plotData_(ports, dispatcher_, main_.view()),
       radiusPlot_(ports, dispatcher_, workingDirectory, viewer_, main_.view(), plotData_)
 {
     // The menu items and buttons that run another window's command.
     main_.setCommand("Codes1", [this] { codes_.open(); });
+    main_.setCommand("ShowMyText", [this] { myText_.open(); });
     viewer_.setCommand("ShowPlot", [this] { radiusPlot_.plot(); });
     const auto run = [this](std::string_view control) { main_.control(control)->onClick(); };
     locations_.connect([run] { run("Plot1"); },
@@ -24,7 +26,8 @@ Program::Program(Ports ports, const std::filesystem::path& workingDirectory, std
                            run("ParishGroup");
                        });
 
-    Window* const built[] = {&main_, &viewer_, &sheets_, &codes_, &amendment_, &radiusPlot_, &plotData_, &locations_};
+    Window* const built[] = {&main_,       &viewer_,   &sheets_,    &codes_, &amendment_,
+                             &radiusPlot_, &plotData_, &locations_, &myText_};
     for (const FormInfo& form : kForms)
         for (Window* w : built)
             if (w->name() == form.name)
