@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Steeplewatcher: a finding aid for the parishes of Great Britain and Ireland.
+#include "app/developer_tools.h"
 #include "app/map_commands.h"
 #include "app/messages.h"
 #include "ui/desktop.h"
@@ -14,6 +15,7 @@
 #include <memory>
 
 #include <filesystem>
+#include <string_view>
 
 int main(int argc, char* argv[])
 {
@@ -23,6 +25,10 @@ int main(int argc, char* argv[])
     // caption is "Parishfm" alone.
     QApplication::setApplicationName(ui::toQt(app::msg::kApplicationTitle));
 
+    // --my-tools (or STEEPLEWATCHER_MY_TOOLS=1) shows the maintainer's menu.
+    bool myToolsOption = false;
+    for (int i = 1; i < argc; ++i)
+        myToolsOption = myToolsOption || std::string_view(argv[i]) == "--my-tools";
     // The splash is painted at once and stays while the windows are made; a
     // start that is ready closes it straight away.
     auto splash = std::make_unique<ui::SplashScreen>();
@@ -33,7 +39,7 @@ int main(int argc, char* argv[])
     // Every data and report file lives in the directory current at start.
     ui::QtPorts ports(nullptr);
     ui::Desktop desktop(ports.dialogs, ports.feedback, ports.platform, std::filesystem::current_path(),
-                        app::mapHostSetting());
+                        app::mapHostSetting(), app::myToolsSetting(myToolsOption));
     ports.dialogs.setParent(&desktop.mainWindow());
     splash.reset();
     desktop.start();

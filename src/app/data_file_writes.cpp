@@ -38,7 +38,7 @@ void reopenDataFile(MainContext& c, RecordBrowser& browser, std::int32_t index)
     browser.showRecordAt(std::clamp(index, 0, whole - 1));
 }
 
-void replaceDataFile(MainContext& c, RecordBrowser& browser, std::string_view content)
+void replaceDataFile(MainContext& c, RecordBrowser& browser, std::string_view content, std::int32_t index)
 {
     records::DataFile& file = c.cursor.file;
     try {
@@ -47,7 +47,7 @@ void replaceDataFile(MainContext& c, RecordBrowser& browser, std::string_view co
         reopenDataFile(c, browser, c.cursor.position);
         throw;
     }
-    reopenDataFile(c, browser, 0);
+    reopenDataFile(c, browser, index);
     if (file.sizeBytes() != static_cast<std::int64_t>(content.size()))
         throw text::IoError("Parishes.Dat was not written whole");
 }

@@ -20,9 +20,9 @@ bool mayWriteDataFile(MainContext& c);
 void reopenDataFile(MainContext& c, RecordBrowser& browser, std::int32_t index);
 
 // Replaces the data file whole with content, a whole number of records, and
-// shows record 0 of the new file. On failure the file that is there (the old
-// one, or the new one once renamed) is opened again with the record on show
-// kept, and the IoError goes on.
-void replaceDataFile(MainContext& c, RecordBrowser& browser, std::string_view content);
+// shows record index of the new file (the last whole one when it is shorter).
+// On failure the file that is there (the old one, or the new one once renamed)
+// is opened again with the record on show kept, and the IoError goes on.
+void replaceDataFile(MainContext& c, RecordBrowser& browser, std::string_view content, std::int32_t index = 0);
 
 } // namespace app

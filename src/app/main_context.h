@@ -28,6 +28,8 @@ struct MainContext {
     ParishfmView view;
     records::RecordCursor cursor;
     std::int32_t count = 0;
+    // The maintainer's menu is shown, and with it the version record may be amended and marked.
+    bool maintainer = false;
 
     void message(std::string_view text) { ports.dialogs.message(std::string(text)); }
     void warning(std::string_view text) { ports.dialogs.warningOk(std::string(text)); }

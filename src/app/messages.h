@@ -112,4 +112,32 @@ inline constexpr std::string_view kBrowserQuestionMiddle = " to display a map sh
 inline constexpr std::string_view kBrowserQuestionEnd = "...........              Do You Wish to Continue?";
 inline constexpr std::string_view kNoBrowser = "Sorry.  Unable to find a default Internet Browser.";
 
+// The maintainer's menu "My Tools".
+inline constexpr std::string_view kCreateTestFileQuestion = "Create a Test File?";
+inline constexpr std::string_view kCreateTestFileTitle = "Create Test File";
+inline constexpr std::string_view kHowManyRecords = "How Many Records";
+// Between them the number of records written.
+inline constexpr std::string_view kTestFileCreatedStart = "Test file created with ";
+inline constexpr std::string_view kTestFileCreatedEnd = " records.";
+inline constexpr std::string_view kCreateTestFileFailed = "Unable to Delete Data File. Create Test File Failed ";
+// After the quoted text that is no whole number, as the general error box shows it.
+inline constexpr std::string_view kNotAnInteger = " is not a valid integer value";
+inline constexpr std::string_view kConvertDataQuestion = "Are you sure that you want to CREATE A NEW Data File?";
+inline constexpr std::string_view kTotalFree = "TotalFree = ";
+inline constexpr std::string_view kBigFree = " BigFree = ";
+inline constexpr std::string_view kSmallFree = " SmallFree = ";
+inline constexpr std::string_view kAvailable = "Available = ";
+inline constexpr std::string_view kTotalAllocated = " Total Allocated = ";
+inline constexpr std::string_view kBatchQuestion = "This will run the Batch Program.  Do you wish to Cancel?";
+inline constexpr std::string_view kDone = "Done";
+inline constexpr std::string_view kConvertMapDataQuestion = "Are you sure that you want to CREATE A NEW Map File?";
+inline constexpr std::string_view kJobDone = "Job Done";
+inline constexpr std::string_view kMapCheckQuestion = "This will run the Map Check Program.  Do you wish to Cancel?";
+inline constexpr std::string_view kNoMapListText = "Cannot Find data file \"MapList.txt\". Re-Load software";
+// Between them the map list line and its number of errors.
+inline constexpr std::string_view kHasErrorsMiddle = " Has ";
+inline constexpr std::string_view kHasErrorsEnd = " Errors";
+inline constexpr std::string_view kRecordCount = "Record Count = ";
+inline constexpr std::string_view kJobFinished = "Job Finished";
+
 } // namespace app::msg

@@ -9,12 +9,13 @@ namespace app {
 
 Parishfm::Parishfm(Ports ports, Dispatcher& dispatcher, std::filesystem::path workingDirectory, ReportViewer& viewer,
                    MapSheetWindow& sheets, AmendmentWindow& amendment, LocationPlotWindow& locations,
-                   std::string mapHost)
+                   MyTextWindow& myText, std::string mapHost, bool myTools)
     : Window("Parishfm", "Parishfm", ports, dispatcher), c_(ports, std::move(workingDirectory), *this), browser_(c_),
       search_(c_, browser_), distance_(c_, browser_, viewer), reports_(c_, browser_, viewer),
       maps_(c_, distance_, sheets, locations, std::move(mapHost)), maintenance_(c_, browser_, amendment),
-      import_(c_, browser_), backUps_(c_, browser_)
+      import_(c_, browser_), backUps_(c_, browser_), tools_(c_, browser_), mapTools_(c_, myText)
 {
+    c_.maintainer = myTools;
     describeControls();
     describeMenu();
     setFocus("TarPar");

@@ -163,16 +163,16 @@ void Parishfm::describeMenu()
              [this] { search_.addCurrentRecordName(); }),
         item("About1", "&About", {}),
         item("ReadMe1", "&Read Me", {}),
-        // The maintainer's menu: hidden and disabled; nothing shows it.
-        Control{.name = "MyTools1", .kind = K::Menu, .caption = "My Tools", .visible = false},
-        item("CreateTestFile1", "Create Test File", "MyTools1"),
-        item("ConvertData1", "Convert Data", "MyTools1"),
-        item("ConvertMapData1", "Convert Map Data", "MyTools1"),
-        item("DisplayMemory1", "Display Memory", "MyTools1"),
-        item("MapCheck", "Map check", "MyTools1"),
-        item("Batch1", "Batch", "MyTools1"),
+        // The maintainer's menu: hidden and disabled unless the program was started for the maintainer.
+        Control{.name = "MyTools1", .kind = K::Menu, .caption = "My Tools", .visible = c_.maintainer},
+        item("CreateTestFile1", "Create Test File", "MyTools1", [this] { tools_.createTestFile(); }),
+        item("ConvertData1", "Convert Data", "MyTools1", [this] { tools_.convertData(); }),
+        item("ConvertMapData1", "Convert Map Data", "MyTools1", [this] { mapTools_.convertMapData(); }),
+        item("DisplayMemory1", "Display Memory", "MyTools1", [this] { tools_.displayMemory(); }),
+        item("MapCheck", "Map check", "MyTools1", [this] { mapTools_.mapCheck(); }),
+        item("Batch1", "Batch", "MyTools1", [this] { tools_.batch(); }),
         item("ShowMyText", "Show My Text", "MyTools1"),
-        item("VerifyMapList1", "Verify Map List", "MyTools1"),
+        item("VerifyMapList1", "Verify Map List", "MyTools1", [this] { mapTools_.verifyMapList(); }),
     };
     controls_.insert(controls_.end(), std::begin(entries), std::end(entries));
 }

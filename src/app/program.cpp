@@ -5,12 +5,14 @@
 
 namespace app {
 
-Program::Program(Ports ports, const std::filesystem::path& workingDirectory, std::string mapHost)
+Program::Program(Ports ports, const std::filesystem::path& workingDirectory, std::string mapHost, bool myTools)
     : dispatcher_(ports.dialogs), viewer_(ports, dispatcher_, workingDirectory),
       sheets_(ports, dispatcher_, workingDirectory), codes_(ports, dispatcher_, workingDirectory),
       amendment_(ports, dispatcher_), readMe_(ports, dispatcher_, workingDirectory), licence_(ports, dispatcher_),
       about_(ports, dispatcher_, workingDirectory, licence_), locations_(ports, dispatcher_, workingDirectory),
-      main_(ports, dispatcher_, workingDirectory, viewer_, sheets_, amendment_, locations_, std::move(mapHost)),
+      myText_(ports, dispatcher_),
+      main_(ports, dispatcher_, workingDirectory, viewer_, sheets_, amendment_, locations_, myText_, std::move(mapHost),
+            myTools),
       plotData_(ports, dispatcher_, main_.view()),
       radiusPlot_(ports, dispatcher_, workingDirectory, viewer_, main_.view(), plotData_)
 {
@@ -18,6 +20,7 @@ Program::Program(Ports ports, const std::filesystem::path& workingDirectory, std
     main_.setCommand("Codes1", [this] { codes_.open(); });
     main_.setCommand("About1", [this] { about_.open(main_.recordCount()); });
     main_.setCommand("ReadMe1", [this] { readMe_.open(); });
+    main_.setCommand("ShowMyText", [this] { myText_.open(); });
     viewer_.setCommand("ShowPlot", [this] { radiusPlot_.plot(); });
     const auto run = [this](std::string_view control) { main_.control(control)->onClick(); };
     locations_.connect([run] { run("Plot1"); },
@@ -28,7 +31,7 @@ Program::Program(Ports ports, const std::filesystem::path& workingDirectory, std
                        });
 
     Window* const built[] = {&main_,       &viewer_,   &sheets_,    &codes_, &amendment_,
-                             &radiusPlot_, &plotData_, &locations_, &about_, &licence_, &readMe_};
+                             &radiusPlot_, &plotData_, &locations_, &about_, &licence_, &readMe_, &myText_};
     for (const FormInfo& form : kForms)
         for (Window* w : built)
             if (w->name() == form.name)

@@ -7,6 +7,7 @@
 #include "app/county_codes_window.h"
 #include "app/dispatcher.h"
 #include "app/map_sheet_window.h"
+#include "app/my_text_window.h"
 #include "app/parishfm.h"
 #include "app/plot_windows.h"
 #include "app/read_me_window.h"
@@ -22,7 +23,8 @@ namespace app {
 
 class Program {
 public:
-    Program(Ports ports, const std::filesystem::path& workingDirectory, std::string mapHost);
+    // myTools shows the maintainer's menu (see myToolsSetting).
+    Program(Ports ports, const std::filesystem::path& workingDirectory, std::string mapHost, bool myTools = false);
 
     Parishfm& mainWindow() { return main_; }
     // The windows whose cores are built, in the program's order; the main window first.
@@ -45,6 +47,7 @@ private:
     LicenceWindow licence_;
     AboutWindow about_;
     LocationPlotWindow locations_;
+    MyTextWindow myText_;
     Parishfm main_;
     PlotDataWindow plotData_;
     RadiusPlotWindow radiusPlot_;

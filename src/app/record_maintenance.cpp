@@ -29,8 +29,8 @@ bool RecordMaintenance::mayWrite()
 void RecordMaintenance::amend()
 {
     browser_.read(c_.cursor.position);
-    // The maintainer's menu that would lift the protection is never shown.
-    if (c_.cursor.record.isVersionRecord()) {
+    // Only the maintainer (with the maintainer's menu shown) may change the version record.
+    if (c_.cursor.record.isVersionRecord() && !c_.maintainer) {
         c_.message(msg::kNotAllowedToAmend);
         return;
     }
@@ -77,8 +77,8 @@ void RecordMaintenance::markForDeletion()
     if (!mayWrite())
         return;
     browser_.read(c_.cursor.position);
-    // The maintainer's menu that would lift the protection is never shown.
-    if (c_.cursor.record.isVersionRecord()) {
+    // Only the maintainer (with the maintainer's menu shown) may change the version record.
+    if (c_.cursor.record.isVersionRecord() && !c_.maintainer) {
         c_.message(msg::kNotAllowedToDelete);
         return;
     }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "script_runner.h"
 
+#include "app/developer_tools.h"
 #include "app/forms.h"
 #include "app/map_commands.h"
 #include "driver/script_reader.h"
@@ -276,7 +277,7 @@ int runSession(std::string_view script, const std::filesystem::path& workingDire
     }
 
     ScriptPorts ports(out);
-    app::Program program(ports.ports(), workingDirectory, app::mapHostSetting());
+    app::Program program(ports.ports(), workingDirectory, app::mapHostSetting(), app::myToolsSetting(false));
     ScriptRunner runner(program, ports);
     try {
         runner.start();

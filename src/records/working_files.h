@@ -20,6 +20,12 @@ inline constexpr std::string_view kGbCoast = "UKCoast.Txt";
 inline constexpr std::string_view kIrlCoast = "IRLCoast.Txt";
 inline constexpr std::string_view kGbPlaces = "UKLocs.Txt";
 inline constexpr std::string_view kIrlPlaces = "IRLLocs.Txt";
+// The maintainer's full copy of Parishes.Dat, the source of a test file.
+inline constexpr std::string_view kGoodCopy = "KeepGoodCopy of Parishes.Dat";
+// The load file that a new Parishes.Dat is converted from.
+inline constexpr std::string_view kLoadFile = "LoadPar.txt";
+// The findings of the map checks.
+inline constexpr std::string_view kErrorList = "Errlist.Txt";
 inline constexpr std::string_view kRadiusPicture = "ParPlot.BMP";
 inline constexpr std::string_view kLocationPicture = "LocPlot.BMP";
 // The user guide, shown by Read Me.

@@ -7,6 +7,7 @@
 #include "ui/information_forms.h"
 #include "ui/main_window.h"
 #include "ui/map_sheet_dialog.h"
+#include "ui/my_text_form.h"
 #include "ui/plot_forms.h"
 #include "ui/qt_text.h"
 #include "ui/report_viewer_window.h"
@@ -27,6 +28,7 @@ const std::map<std::string_view, QtWindowMaker> kQtWindows = {
     {"Parishfm", make<MainWindow, app::Parishfm>},
     {"ParListFm", make<ReportViewerWindow, app::ReportViewer>},
     {"Mapfm", make<MapSheetDialog, app::MapSheetWindow>},
+    {"MyTextfm", make<MyTextForm, app::MyTextWindow>},
     {"CodesFm", make<CountyCodesForm, app::CountyCodesWindow>},
     {"Updatefm", make<AmendmentDialog, app::AmendmentWindow>},
     {"PlotFm",
@@ -46,9 +48,9 @@ const std::map<std::string_view, QtWindowMaker> kQtWindows = {
 } // namespace
 
 Desktop::Desktop(app::Dialogs& dialogs, app::Feedback& feedback, app::Platform& platform,
-                 const std::filesystem::path& workingDirectory, std::string mapHost)
+                 const std::filesystem::path& workingDirectory, std::string mapHost, bool myTools)
     : program_(std::make_unique<app::Program>(app::Ports{dialogs, feedback, platform, *this}, workingDirectory,
-                                              std::move(mapHost)))
+                                              std::move(mapHost), myTools))
 {
     for (const app::FormInfo& form : app::kForms) {
         app::Window* core = program_->window(form.name);

@@ -21,9 +21,10 @@ class MainWindow;
 
 class Desktop : public app::Screen {
 public:
-    // The ports are the desktop's own (QtPorts) or a test's fake person.
+    // The ports are the desktop's own (QtPorts) or a test's fake person;
+    // myTools shows the maintainer's menu.
     Desktop(app::Dialogs& dialogs, app::Feedback& feedback, app::Platform& platform,
-            const std::filesystem::path& workingDirectory, std::string mapHost);
+            const std::filesystem::path& workingDirectory, std::string mapHost, bool myTools = false);
     ~Desktop() override;
 
     app::Program& program() { return *program_; }

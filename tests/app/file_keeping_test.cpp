@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Sort, CSV import, back-up and restore where the data cannot be trusted or a
+// Sort, CSV import, back-up and restore, and the maintainer's tools, where the data cannot be trusted or a
 // write fails: what the person is told and what is left on disk. Their
 // ordinary runs are checked end to end by the driver's scripts.
 #include "app/messages.h"
+#include "maps/map_list_conversion.h"
 #include "session.h"
+#include "text/columns.h"
 #include "text/cp1252.h"
 #include "text/file_replace.h"
 
@@ -82,38 +84,61 @@ TEST(FileKeeping, AFailureAtAnyStepLeavesEveryFileWholeAndTheCommandThenWorks)
 {
     using S = text::FileStep;
     const std::vector<S> replacing = {S::Create, S::Write, S::SyncFile, S::Close, S::Rename, S::SyncFolder};
+    const std::vector<S> report = {S::Create, S::Write, S::Close, S::Rename}; // not synced
     const Records start = {testsupport::versionRecord(), parish("~Zennor", "V", "CON", "ENG", "SW4538", 145, 38),
-                           parish("Ashby", "A", "LEI", "ENG", "SK3516", 435, 316)};
-    const Records older = {start[0], start[1]};
+                           parish("Ashby", "A", "MON", "ENG", "SK3516", 435, 316)};
+    const Records older = {start[0], start[1]}; // the back-up, and the good copy
+    const auto bytes = [](const Records& r) { return testsupport::bytesOf(r); };
+    const std::string sheetList = "LR127395 300N435 340\r\n";
     const Shown diskFull = {Kind::Error, "Disk full."};
     const struct {
         const char* item;
         std::vector<S> steps;
         std::vector<std::string> answers;
         const char* target; // the file the command writes, on the disk when it starts with "A:"
-        Records afterwards; // what it holds after a run
+        std::string afterwards; // what it holds after a run
         Shown failure;
     } commands[] = {
-        {"NewSort1", replacing, {"Yes"}, "Parishes.Dat", {start[0], start[2], start[1]}, diskFull},
-        {"RemoveDeletedParishes1", replacing, {"Yes"}, "Parishes.Dat", {start[0], start[2]}, diskFull},
+        {"NewSort1", replacing, {"Yes"}, "Parishes.Dat", bytes({start[0], start[2], start[1]}), diskFull},
+        {"RemoveDeletedParishes1", replacing, {"Yes"}, "Parishes.Dat", bytes({start[0], start[2]}), diskFull},
         {"AppendaCSVFile1",
          {S::Write, S::SyncFile},
          {"Yes", "in.csv"},
          "Parishes.Dat",
-         {start[0], start[1], start[2], parish("Bastow", "P", "KEN", "ENG", "TQ5050", 550, 150)},
+         bytes({start[0], start[1], start[2], parish("Bastow", "P", "KEN", "ENG", "TQ5050", 550, 150)}),
          diskFull},
         {"BackUptoADrive1",
          replacing,
          {"OK", "Yes"},
          "A:Parishes.Bak",
-         start,
+         bytes(start),
          Shown{Kind::Message, std::string(app::msg::kBackUpFailed)}},
         {"RestorfromtheADrive1",
          replacing,
          {"OK"},
          "Parishes.Dat",
-         older,
+         bytes(older),
          Shown{Kind::Message, std::string(app::msg::kRestoreFailed)}},
+        {"CreateTestFile1",
+         replacing,
+         {"Yes", "2"},
+         "Parishes.Dat",
+         bytes(older),
+         Shown{Kind::Message, std::string(app::msg::kCreateTestFileFailed)}},
+        {"ConvertData1",
+         replacing,
+         {"Yes"},
+         "Parishes.Dat",
+         bytes({parish("Bastow", "P", "KEN", "ENG", "TQ5050", 550, 150)}),
+         diskFull},
+        {"Batch1",
+         replacing,
+         {"No"},
+         "Parishes.Dat",
+         bytes({start[0], start[1], parish("Ashby", "A", "MON", "WLS", "SK3516", 435, 316)}),
+         diskFull},
+        {"ConvertMapData1", replacing, {"Yes"}, "MapList.Dat", maps::convertMapList(sheetList), diskFull},
+        {"VerifyMapList1", report, {"No"}, "Errlist.Txt", "Record Count = 1\r\n", diskFull},
     };
     for (const auto& command : commands)
         for (S step : command.steps) {
@@ -123,6 +148,11 @@ TEST(FileKeeping, AFailureAtAnyStepLeavesEveryFileWholeAndTheCommandThenWorks)
             s.person.backUpDisk = disk.path();
             testsupport::writeDataFile(disk / "Parishes.Bak", older);
             testsupport::writeBytes(s.dir / "in.csv", "Bastow,P,KEN,ENG,TQ5050,550,150,\r\n");
+            testsupport::writeDataFile(s.dir / "KeepGoodCopy of Parishes.Dat", older);
+            testsupport::writeBytes(s.dir / "LoadPar.txt", text::padRight("Bastow", 45) + "PKENENGTQ5050550 150\r\n");
+            testsupport::writeBytes(s.dir / "Maplist.txt", sheetList);
+            testsupport::writeBytes(s.dir / "MapList.Dat", "an older map list");
+            testsupport::writeBytes(s.dir / "Errlist.Txt", "older findings\r\n");
             const std::string target(command.target);
             const fs::path path = target.starts_with("A:") ? disk / target.substr(2) : s.dir / target;
             const std::string before = testsupport::readBytes(path);
@@ -137,7 +167,7 @@ TEST(FileKeeping, AFailureAtAnyStepLeavesEveryFileWholeAndTheCommandThenWorks)
             text::clearFileFaults();
             EXPECT_TRUE(showed(s.person.take(), command.failure));
             const std::string now = testsupport::readBytes(path);
-            EXPECT_EQ(now, step == S::SyncFolder ? testsupport::bytesOf(command.afterwards) : before);
+            EXPECT_EQ(now, step == S::SyncFolder ? command.afterwards : before);
             EXPECT_EQ(static_cast<std::size_t>(main.recordCount()) * 77,
                       testsupport::readBytes(s.dir / "Parishes.Dat").size());
             for (const fs::path& folder : {s.dir.path(), disk.path()})
@@ -145,6 +175,6 @@ TEST(FileKeeping, AFailureAtAnyStepLeavesEveryFileWholeAndTheCommandThenWorks)
                     EXPECT_FALSE(entry.path().string().ends_with("~")) << entry.path();
             run();
             EXPECT_FALSE(showed(s.person.take(), command.failure));
-            EXPECT_EQ(testsupport::readBytes(path), testsupport::bytesOf(command.afterwards));
+            EXPECT_EQ(testsupport::readBytes(path), command.afterwards);
         }
 }

@@ -2,13 +2,16 @@
 // The main window's commands where files are missing, damaged, unreadable or
 // cannot be written: what the person is told and what is left on disk. The
 // commands' ordinary results are checked end to end by the driver's scripts.
+#include "app/developer_tools.h"
 #include "app/messages.h"
 #include "session.h"
 #include "support/permissions.h"
 #include "text/file_replace.h"
 #include "text/text_file.h"
 
+#include <cstdlib>
 #include <filesystem>
+#include <regex>
 
 namespace {
 
@@ -244,3 +247,31 @@ TEST(Maps, ShowLocationSaysSoWhenNoBrowserCanBeAsked)
 }
 
 } // namespace
+
+// The maintainer's menu is shown by the option or the environment variable
+// only; Display Memory gives the allocator's figures, the total free being
+// the big and small free together.
+TEST(MyTools, ShownOnlyWhenAskedForAndDisplayMemoryGivesTheAllocatorsFigures)
+{
+    ::setenv("STEEPLEWATCHER_MY_TOOLS", "0", 1);
+    EXPECT_FALSE(app::myToolsSetting(false));
+    EXPECT_TRUE(app::myToolsSetting(true));
+    ::setenv("STEEPLEWATCHER_MY_TOOLS", "1", 1);
+    EXPECT_TRUE(app::myToolsSetting(false));
+    ::unsetenv("STEEPLEWATCHER_MY_TOOLS");
+
+    Session delivered(parishes());
+    delivered.start();
+    EXPECT_FALSE(delivered.control("MyTools1").visible);
+    Session s(parishes());
+    s.start(true);
+    EXPECT_TRUE(s.control("MyTools1").visible);
+    s.click("DisplayMemory1");
+    const std::vector<Shown> shown = s.person.take();
+    ASSERT_EQ(shown.size(), 2U);
+    std::smatch free;
+    ASSERT_TRUE(std::regex_match(shown[0].text, free,
+                                 std::regex("TotalFree = ([0-9]+) BigFree = ([0-9]+) SmallFree = ([0-9]+)")));
+    EXPECT_EQ(std::stoull(free[1]), std::stoull(free[2]) + std::stoull(free[3]));
+    EXPECT_TRUE(std::regex_match(shown[1].text, std::regex("Available = [0-9]+ Total Allocated = [0-9]+")));
+}

@@ -29,10 +29,10 @@ public:
     }
     Session() = default; // no data file
 
-    // Makes the program and starts it, as the person does.
-    app::Parishfm& start()
+    // Makes the program and starts it, as the person does; myTools shows the maintainer's menu.
+    app::Parishfm& start(bool myTools = false)
     {
-        program = std::make_unique<app::Program>(person.ports(), dir.path(), "maps.example.org");
+        program = std::make_unique<app::Program>(person.ports(), dir.path(), "maps.example.org", myTools);
         program->start();
         return program->mainWindow();
     }

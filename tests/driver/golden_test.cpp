@@ -216,6 +216,68 @@ void damagedBackUp(const TempDir&, const TempDir& disk)
 
 void emptyDisk(const TempDir&, const TempDir&) {}
 
+// Twenty records and the maintainer's good copy: the version record and five parishes.
+void withGoodCopy(const TempDir& dir)
+{
+    twentyRecords(dir);
+    auto copy = testsupport::numberedParishes(6);
+    copy[0] = testsupport::versionRecord("2.0");
+    testsupport::writeDataFile(dir / "KeepGoodCopy of Parishes.Dat", copy);
+}
+
+// Counties that are "MON" exactly, and ones that only look like it.
+void monmouthshire(const TempDir& dir)
+{
+    using testsupport::parish;
+    testsupport::writeDataFile(dir / "Parishes.Dat", {
+                                                         testsupport::versionRecord(),
+                                                         parish("Abergavenny", "T", "MON", "ENG", "SO2914", 329, 214),
+                                                         parish("Chepstow", "T", "mon", "ENG", "ST5393", 353, 193),
+                                                         parish("Monmouth", "T", "MO", "ENG", "SO5012", 350, 212),
+                                                         parish("Usk", "T", " MO", "ENG", "SO3700", 337, 200),
+                                                         parish("Caldicot", "V", "MON", "WLS", "ST4888", 348, 188),
+                                                         parish("Raglan", "V", "MON", "", "SO4107", 341, 207),
+                                                     });
+}
+
+// A sheet list with one line for each check of Verify Map List, a good
+// Landranger sheet, a good Discovery sheet, a short line and one that fails
+// several checks.
+void sheetChecks(const TempDir& dir)
+{
+    twentyRecords(dir);
+    testsupport::writeBytes(dir / "MAPLIST.TXT", "LR127395 300N435 340\r\n" // good
+                                                 "DI 46120 210N160 240\r\n" // good
+                                                 "LR001100 200X140 240\r\n" // inset flag
+                                                 "DI002140 200N140 230\r\n" // west not below east
+                                                 "DI003100 230N130 230\r\n" // south not below north
+                                                 "DI004100 200I143 230\r\n" // more than 42 wide
+                                                 "DI005100 200I130 243\r\n" // more than 42 high
+                                                 "OS006100 200N140 240\r\n" // series
+                                                 "LR007100 200N139 240\r\n" // sheet not 40 wide
+                                                 "LR008100 200N140 241\r\n" // sheet not 40 high
+                                                 "LR009100 2\r\n" // short
+                                                 "XX010200 300Q100 200\r\n"); // many
+}
+
+// An empty sheet list.
+void emptySheetList(const TempDir& dir)
+{
+    twentyRecords(dir);
+    testsupport::writeBytes(dir / "Maplist.txt", "");
+}
+
+// Parishes around Ashby and a sheet list: Ashby on the shared edge of sheets
+// 127 and 128, Welshpool on a Discovery sheet only, Oranmore (Irish) on none.
+void aroundAshbyWithSheetList(const TempDir& dir)
+{
+    aroundAshby(dir);
+    testsupport::writeBytes(dir / "maplist.txt", "LR127395 300N435 340\r\n"
+                                                 "LR128435 300N475 340\r\n"
+                                                 "DI 99300 190N340 230\r\n"
+                                                 "LR900430 310I440 320\r\n");
+}
+
 // ------------------------------------------------------------ cases
 
 struct GoldenCase {
@@ -231,6 +293,8 @@ struct GoldenCase {
     std::vector<const char*> inputs = {};
     // Every case has the small ReadMe.rtf of golden/inputs, unless it is about its absence.
     bool readMe = true;
+    // The driver runs with STEEPLEWATCHER_MY_TOOLS=1: the maintainer's menu is shown.
+    bool myTools = false;
 };
 
 // Names the case in test output.
@@ -300,6 +364,17 @@ const GoldenCase kCases[] = {
     {"no_disk", twentyRecords, 0},
     {"restore_damaged", partialLastRecord, 0, false, {"Parishes.Dat"}, damagedWithBackUp},
     {"restore_refused", twentyRecords, 0, false, {}, damagedBackUp},
+    {"create_test_file", withGoodCopy, 0, false, {"Parishes.Dat"}},
+    {"tools_missing_files", twentyRecords, 0},
+    {"convert_data", twentyRecords, 0, false, {"Parishes.Dat"}, nullptr, {"LoadPar.txt"}},
+    {"convert_data_short", twentyRecords, 0, false, {"Parishes.Dat"}, nullptr, {"loadpar.TXT"}},
+    {"batch", monmouthshire, 0, false, {"Parishes.Dat"}},
+    {"batch_refused", partialLastRecord, 0},
+    {"convert_map_data", twentyRecords, 0, false, {"MapList.Dat"}, nullptr, {"Maplist.txt"}},
+    {"verify_map_list", sheetChecks, 0, false, {"Errlist.Txt"}},
+    {"verify_map_list_empty", emptySheetList, 0, false, {"Errlist.Txt"}},
+    {"map_check", aroundAshbyWithSheetList, 0, false, {"Errlist.Txt"}},
+    {"my_tools_switch", twentyRecords, 0, false, {"Parishes.Dat"}, nullptr, {}, true, true},
 };
 
 // Every file of the folder with its bytes.
@@ -329,10 +404,11 @@ bool isWrittenBy(const GoldenCase& c, const std::string& file)
 // Runs the built driver in dir: "ARGUMENTS" as a shell would take them. The
 // disk stands for drive A: (a folder that does not exist, when there is none).
 testsupport::CommandRun runDriver(const TempDir& dir, const std::string& arguments,
-                                  const fs::path& disk = "/nonexistent")
+                                  const fs::path& disk = "/nonexistent", bool myTools = false)
 {
     const TempDir output; // not in dir, whose files the cases compare
-    return testsupport::runCommand("STEEPLEWATCHER_DRIVE_A=" + testsupport::quoted(disk) + " "
+    return testsupport::runCommand(std::string("STEEPLEWATCHER_MY_TOOLS=") + (myTools ? "1" : "0")
+                                       + " STEEPLEWATCHER_DRIVE_A=" + testsupport::quoted(disk) + " "
                                        + testsupport::quoted(STEEPLEWATCHER_SCRIPT) + " " + arguments,
                                    dir.path(), output.path());
 }
@@ -367,7 +443,7 @@ TEST_P(Golden, TranscriptAndStatusMatch)
     const auto before = folderContent(dir.path());
 
     const auto run = runDriver(dir, (c.scriptAsArgument ? "" : "< ") + testsupport::quoted(script),
-                               c.makeDisk ? disk.path() : fs::path("/nonexistent"));
+                               c.makeDisk ? disk.path() : fs::path("/nonexistent"), c.myTools);
 
     const char* updateVariable = std::getenv("STEEPLEWATCHER_UPDATE_GOLDEN");
     const bool update = updateVariable && std::string(updateVariable) == "1";
