@@ -10,9 +10,8 @@ Program::Program(Ports ports, const std::filesystem::path& workingDirectory, std
       sheets_(ports, dispatcher_, workingDirectory), codes_(ports, dispatcher_, workingDirectory),
       amendment_(ports, dispatcher_), readMe_(ports, dispatcher_, workingDirectory), licence_(ports, dispatcher_),
       about_(ports, dispatcher_, workingDirectory, licence_), locations_(ports, dispatcher_, workingDirectory),
-      myText_(ports, dispatcher_),
-      main_(ports, dispatcher_, workingDirectory, viewer_, sheets_, amendment_, locations_, myText_, std::move(mapHost),
-            myTools),
+      myText_(ports, dispatcher_), main_(ports, dispatcher_, workingDirectory, viewer_, sheets_, amendment_, locations_,
+                                         myText_, std::move(mapHost), myTools),
       plotData_(ports, dispatcher_, main_.view()),
       radiusPlot_(ports, dispatcher_, workingDirectory, viewer_, main_.view(), plotData_)
 {
@@ -30,8 +29,8 @@ Program::Program(Ports ports, const std::filesystem::path& workingDirectory, std
                            run("ParishGroup");
                        });
 
-    Window* const built[] = {&main_,       &viewer_,   &sheets_,    &codes_, &amendment_,
-                             &radiusPlot_, &plotData_, &locations_, &about_, &licence_, &readMe_, &myText_};
+    Window* const built[] = {&main_,     &viewer_,    &sheets_, &codes_,   &amendment_, &radiusPlot_,
+                             &plotData_, &locations_, &about_,  &licence_, &readMe_,    &myText_};
     for (const FormInfo& form : kForms)
         for (Window* w : built)
             if (w->name() == form.name)
@@ -49,10 +48,12 @@ Window* Program::window(std::string_view formName) const
 void Program::start()
 {
     // The windows after the main one are made while it starts; the read-me
-    // viewer loads its file as it is made.
+    // viewer loads its file as it is made. A program ending for want of its
+    // data file says nothing more.
     dispatcher_.dispatch([this] {
         main_.start();
-        readMe_.loadAtStart();
+        if (!main_.ended())
+            readMe_.loadAtStart();
     });
 }
 

@@ -10,8 +10,8 @@
 #include "app/my_text_window.h"
 #include "app/parishfm.h"
 #include "app/plot_windows.h"
-#include "app/read_me_window.h"
 #include "app/ports.h"
+#include "app/read_me_window.h"
 #include "app/report_viewer.h"
 
 #include <filesystem>

@@ -131,8 +131,8 @@ SplashScreen::SplashScreen() : QWidget(nullptr, Qt::SplashScreen | Qt::Frameless
         showAsTitle(*name, 64);
         text->addWidget(name);
     }
-    for (const char* line :
-         {"A Program to locate Parishes in ", "England, Scotland & Wales and show", "the Direction and Distance between them."})
+    for (const char* line : {"A Program to locate Parishes in ", "England, Scotland & Wales and show",
+                             "the Direction and Distance between them."})
         text->addWidget(new QLabel(line));
     auto* credit = new QLabel("Free software under the GNU GPL, version 3 or later. Data: Wikipedia, GeoNames, "
                               "Geo::Coordinates::OSGB, Natural Earth.");

@@ -4,7 +4,8 @@
 // Steeplewatcher as SVG (steeple.svg beside this file holds the same text).
 namespace ui {
 
-inline constexpr char kSteeplePicture[] = R"svg(<svg xmlns="http://www.w3.org/2000/svg" width="273" height="385" viewBox="0 0 273 385">
+inline constexpr char kSteeplePicture[] =
+    R"svg(<svg xmlns="http://www.w3.org/2000/svg" width="273" height="385" viewBox="0 0 273 385">
   <title>Steeplewatcher: a parish church under a night sky</title>
   <defs>
     <linearGradient id="sky" x1="0" y1="0" x2="0" y2="1">

@@ -18,8 +18,8 @@ TEST(About, MemoryFiguresReadAndWrittenAsTheWindowShowsThem)
     } cases[] = {
         {"MemTotal:       16318500 kB\nMemFree:  1 kB\nMemAvailable:   15176205 kB\n", true, "7 %"},
         {"MemAvailable: 0 kB\nMemTotal: 100 kB\n", true, "100 %"},
-        {"MemTotal: 100 kB\n", false, ""},                          // no MemAvailable
-        {"MemTotal: 100 kB\nMemAvailable: 200 kB\n", false, ""},    // more available than there is
+        {"MemTotal: 100 kB\n", false, ""}, // no MemAvailable
+        {"MemTotal: 100 kB\nMemAvailable: 200 kB\n", false, ""}, // more available than there is
         {"MemTotal: x kB\nMemAvailable: 1 kB\n", false, ""},
         {"MemTotalX: 100 kB\nMemAvailable: 1 kB\n", false, ""},
         {"", false, ""},
@@ -49,7 +49,8 @@ TEST(ReadMe, ReloadsOnEachShowingAndKeepsItsTextWhenTheFileGoes)
     std::filesystem::remove(s.dir / "readme.RTF");
     s.person.take();
     s.click("ReadMe1");
-    EXPECT_EQ(s.person.take(), (std::vector<testsupport::Shown>{{apptest::Kind::Show, "ReadMefm"},
-                                                                {apptest::Kind::Message, "Unable to find file \"ReadMe.rtf\". "}}));
+    EXPECT_EQ(s.person.take(),
+              (std::vector<testsupport::Shown>{{apptest::Kind::Show, "ReadMefm"},
+                                               {apptest::Kind::Message, "Unable to find file \"ReadMe.rtf\". "}}));
     EXPECT_EQ(s.lines("RichEdit1", "ReadMefm"), apptest::Lines{"Changed text."});
 }

@@ -315,7 +315,6 @@ const GoldenCase kCases[] = {
     {"texts", storedTexts, 0},
     {"controls", twentyRecords, 2},
     {"unknown_command", twentyRecords, 2},
-    {"not_available", twentyRecords, 2},
     {"unanswered", twentyRecords, 3},
     {"answers_left", twentyRecords, 4, true},
     {"search", searchFile, 0, false, {"HistList.txt"}},
@@ -478,6 +477,7 @@ TEST(DriverProgram, ARadiusPassStopsAtTheThousandthHitAndEveryOutputHoldsIt)
 {
     TempDir dir;
     crowdedParishes(dir);
+    fs::copy_file(kGolden / "inputs" / "ReadMe.rtf", dir / "ReadMe.rtf");
     const auto run = runDriver(dir, "< " + testsupport::quoted(kGolden / "radius_max.script"));
     ASSERT_EQ(run.status, 0) << run.err;
     const auto transcript = text::splitLines(run.out); // LF lines split as well

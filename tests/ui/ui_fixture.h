@@ -51,6 +51,9 @@ protected:
     // Makes the desktop and starts the program as the person does.
     void start()
     {
+        // The read-me the program loads as it starts, so that its absence is not said.
+        if (!std::filesystem::exists(dir_ / "ReadMe.rtf"))
+            testsupport::writeBytes(dir_ / "ReadMe.rtf", "{\\rtf1 Read me.\\par}");
         desktop_ = std::make_unique<ui::Desktop>(person_, person_, *platform_, dir_.path(), "www.streetmap.co.uk");
         desktop_->start();
         QWidget& main = desktop_->mainWindow();
