@@ -578,8 +578,9 @@ std::string toHtml(const Document& doc)
                + ";margin-right:" + pixels(p.rightIndent) + ";text-indent:" + pixels(p.firstIndent)
                + ";text-align:" + cssAlign(p.align) + "\">";
         if (!p.listMark.empty()) {
+            // A tab would run to the view's next tab stop, far past the hanging indent.
             escapeHtml(out, p.listMark);
-            out += '\t';
+            out += "&#160;&#160;";
         }
         for (const Run& r : p.runs) {
             const bool span = !r.font.empty() || r.halfPoints != 24;

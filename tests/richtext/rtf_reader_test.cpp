@@ -181,7 +181,7 @@ TEST(RtfReader, HtmlIsEscapedWithParagraphAndRunStyles)
               "<span style=\"font-family:'OddFont';font-size:12pt\">a&lt;&amp;&quot;</span>"
               "<span style=\"font-family:'OddFont';font-size:12.5pt\"><b>b</b></span><i><u>c<br/>d</u></i></p>\n"
               "<p style=\"white-space:pre-wrap;margin-top:0px;margin-bottom:0px;margin-left:0px;"
-              "margin-right:0px;text-indent:0px;text-align:left\">1.\t<span style=\"font-family:'OddFont';"
+              "margin-right:0px;text-indent:0px;text-align:left\">1.&#160;&#160;<span style=\"font-family:'OddFont';"
               "font-size:12pt\">e</span></p>\n"
               "<p style=\"white-space:pre-wrap;margin-top:0px;margin-bottom:0px;margin-left:0px;"
               "margin-right:0px;text-indent:0px;text-align:left\"><br/></p>\n"
