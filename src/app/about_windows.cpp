@@ -23,6 +23,29 @@ constexpr std::string_view kAttribution =
     "Geo::Coordinates::OSGB by Toby Thurston, GPL-2+; Landranger is a registered trade mark of Ordnance Survey. "
     "Coastlines made with Natural Earth (public domain).";
 
+// The licence terms, a paragraph a line; the warning follows the disclaimer.
+constexpr std::string_view kTermsBeforeWarning =
+    "Steeplewatcher is free software: you can redistribute it and/or modify it under the terms of the GNU General "
+    "Public License as published by the Free Software Foundation, either version 3 of the License, or (at your option) "
+    "any later version (GPL-3.0-or-later).\n"
+    "\n"
+    "It is distributed in the hope that it will be useful, but WITHOUT ANY WARRANTY; without even the implied warranty "
+    "of MERCHANTABILITY or FITNESS FOR A PARTICULAR PURPOSE. See the GNU General Public License (the file COPYING) for "
+    "more details.\n"
+    "\n";
+constexpr std::string_view kTermsAfterWarning =
+    "\n"
+    "The data files shipped with the program are not part of its code and keep their own licences:\n"
+    "- Parishes.Dat, County.txt: derived from Wikipedia, List of United Kingdom locations, CC BY-SA 3.0 "
+    "(https://creativecommons.org/licenses/by-sa/3.0/), via PhpGedView/webtrees; with GeoNames data.\n"
+    "- Parishes.Dat, UKLocs.Txt, IRLLocs.Txt: contains data from GeoNames (geonames.org), CC BY 4.0.\n"
+    "- Maplist.txt, MapList.Dat: Landranger sheet outlines from Geo::Coordinates::OSGB by Toby Thurston, "
+    "GPL-2.0-or-later. Landranger is a registered trade mark of Ordnance Survey.\n"
+    "- UKCoast.Txt, IRLCoast.Txt: made with Natural Earth, public domain.\n"
+    "\n"
+    "How to use the program and its data is described in the file ReadMe.rtf (\"Read Me\" on the main window's menu "
+    "bar).\n";
+
 std::uint64_t fieldKb(std::string_view text, std::string_view name, bool& found)
 {
     for (std::string_view rest = text; !rest.empty();) {
@@ -67,26 +90,8 @@ std::string memoryLoadText(const MemoryStatus& memory)
 
 LicenceWindow::LicenceWindow(Ports ports, Dispatcher& dispatcher)
     : Window("Licencefm", "Licence Agreement", ports, dispatcher),
-      terms_{"Steeplewatcher is free software: you can redistribute it and/or modify it under the terms of the GNU "
-             "General Public License as published by the Free Software Foundation, either version 3 of the License, "
-             "or (at your option) any later version (GPL-3.0-or-later).",
-             "",
-             "It is distributed in the hope that it will be useful, but WITHOUT ANY WARRANTY; without even the "
-             "implied warranty of MERCHANTABILITY or FITNESS FOR A PARTICULAR PURPOSE. See the GNU General Public "
-             "License (the file COPYING) for more details.",
-             "",
-             std::string(kWarning),
-             "",
-             "The data files shipped with the program are not part of its code and keep their own licences:",
-             "- Parishes.Dat, County.txt: derived from Wikipedia, List of United Kingdom locations, CC BY-SA 3.0 "
-             "(https://creativecommons.org/licenses/by-sa/3.0/), via PhpGedView/webtrees; with GeoNames data.",
-             "- Parishes.Dat, UKLocs.Txt, IRLLocs.Txt: contains data from GeoNames (geonames.org), CC BY 4.0.",
-             "- Maplist.txt, MapList.Dat: Landranger sheet outlines from Geo::Coordinates::OSGB by Toby Thurston, "
-             "GPL-2.0-or-later. Landranger is a registered trade mark of Ordnance Survey.",
-             "- UKCoast.Txt, IRLCoast.Txt: made with Natural Earth, public domain.",
-             "",
-             "How to use the program and its data is described in the file ReadMe.rtf (\"Read Me\" on the main "
-             "window's menu bar)."}
+      terms_(text::splitLines(std::string(kTermsBeforeWarning) + std::string(kWarning) + "\n"
+                              + std::string(kTermsAfterWarning)))
 {
     controls_ = {
         {.name = "Panel1", .kind = K::Group},

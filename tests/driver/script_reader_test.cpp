@@ -4,7 +4,6 @@
 
 namespace {
 
-using driver::Answer;
 using driver::ScriptError;
 using driver::Token;
 
@@ -80,17 +79,7 @@ TEST(Tokenize, RejectsMalformedTexts)
     }
 }
 
-// Every verb and answer runs in the golden scripts but a text answer for an
-// input box, which no command built yet asks; it is read here.
-TEST(ReadScript, ReadsATextAnswer)
-{
-    const auto commands = driver::readScript("answer \"a b\"\n");
-    const auto& answers = std::get<driver::QueueAnswers>(commands.at(0).action).answers;
-    ASSERT_EQ(answers.size(), 1u);
-    EXPECT_EQ(answers[0].kind, Answer::Kind::Text);
-    EXPECT_EQ(answers[0].text, "a b");
-}
-
+// Every verb and answer runs in the golden scripts.
 TEST(ReadScript, SkipsBlankAndCommentLinesButCountsThem)
 {
     // A byte order mark, CR LF line ends, comments (also indented, also with
