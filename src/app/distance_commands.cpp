@@ -98,13 +98,7 @@ void DistanceCommands::parishesWithinRadius()
         c_.showNow(v.Progress, "Progress", "Working. Wait");
         c_.showNow(v.Hits, "Hits", "");
 
-        // The scan moves the cursor; it comes back whatever happens, so the
-        // record on show and the current record never disagree.
-        struct Restore {
-            std::int32_t& current;
-            std::int32_t saved;
-            ~Restore() { current = saved; }
-        } restore{c_.cursor.position, c_.cursor.position};
+        KeepPosition keep(c_.cursor);
 
         BoxProgress progress(c_);
         grid::RadiusCentre centre{v.Radius, v.Parish1, v.Parish1East, v.Parish1North};
@@ -124,9 +118,12 @@ void DistanceCommands::parishesWithinRadius()
             break;
         }
         v.Hits = std::to_string(outcome.hits);
-        // Each file is replaced whole, so a failure never leaves half a report.
-        writeReport(c_.workingDirectory, outcome.report);
-        text::replaceFile(text::filePath(c_.workingDirectory, files::kPlotPoints), outcome.plot, text::Sync::Lazy);
+        // The report and its plot points are replaced together, or neither is.
+        const text::FileContent written[] = {
+            {text::filePath(c_.workingDirectory, files::kReport), outcome.report},
+            {text::filePath(c_.workingDirectory, files::kPlotPoints), outcome.plot},
+        };
+        text::replaceFiles(written, text::Sync::Lazy);
     }
     if (!c_.cursor.file.atEnd(c_.cursor.position))
         browser_.read(c_.cursor.position);

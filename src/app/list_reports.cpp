@@ -29,6 +29,7 @@ void ListReports::listCounty()
     reports::ListOutcome outcome;
     {
         BusyCursor busy(c_.ports.feedback);
+        KeepPosition keep(c_.cursor);
         BoxProgress progress(c_);
         outcome = reports::listCounty(c_.cursor, county, progress);
         writeReport(c_.workingDirectory, outcome.report);
@@ -45,6 +46,7 @@ void ListReports::listMatching()
     reports::ListOutcome outcome;
     {
         BusyCursor busy(c_.ports.feedback);
+        KeepPosition keep(c_.cursor);
         BoxProgress progress(c_);
         outcome = reports::listMatching(c_.cursor, c_.view.TarPar, progress);
         writeReport(c_.workingDirectory, outcome.report);

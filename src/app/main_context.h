@@ -41,6 +41,20 @@ struct MainContext {
     }
 };
 
+// A scan moves the cursor; it comes back whatever happens, so the record on
+// show and the current record never disagree.
+class KeepPosition {
+public:
+    explicit KeepPosition(records::RecordCursor& cursor) : cursor_(cursor), saved_(cursor.position) {}
+    ~KeepPosition() { cursor_.position = saved_; }
+    KeepPosition(const KeepPosition&) = delete;
+    KeepPosition& operator=(const KeepPosition&) = delete;
+
+private:
+    records::RecordCursor& cursor_;
+    std::int32_t saved_;
+};
+
 // A scan's progress, shown in the Progress and Hits boxes at once.
 class BoxProgress : public grid::RadiusProgress, public reports::ListProgress {
 public:

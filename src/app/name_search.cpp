@@ -135,7 +135,9 @@ void NameSearch::addCurrentRecordNumber()
 void NameSearch::addCurrentRecordName()
 {
     browser_.read(c_.cursor.position);
-    addItem(std::string(c_.cursor.record.name()));
+    // The name as a box shows it: a NUL stored in the field ends it.
+    const std::string_view name = c_.cursor.record.name();
+    addItem(std::string(name.substr(0, name.find('\0'))));
 }
 
 } // namespace app

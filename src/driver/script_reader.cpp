@@ -299,6 +299,9 @@ std::vector<Command> readScript(std::string_view source)
         std::string_view line = source.substr(0, end);
         source.remove_prefix(end == std::string_view::npos ? source.size() : end + 1);
         ++lineNumber;
+        if (line.size() > kLongestLine) {
+            throw ScriptError{lineNumber, "a line is longer than " + std::to_string(kLongestLine) + " characters"};
+        }
         if (!line.empty() && line.back() == '\r')
             line.remove_suffix(1);
         std::size_t first = line.find_first_not_of(" \t");

@@ -3,6 +3,7 @@
 // before anything runs, so a mistyped script never runs half-way.
 #include "driver/script.h"
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,6 +21,11 @@ struct Token {
 // Splits one line into words and TEXTs. Throws ScriptError (line 0) when a
 // TEXT is malformed.
 std::vector<Token> tokenize(std::string_view line);
+
+// The longest script line taken, and the largest script: a file that never
+// ends (a device) is refused, not read without bound.
+inline constexpr std::size_t kLongestLine = 65536;
+inline constexpr std::size_t kLargestScript = 64 * 1024 * 1024;
 
 // The commands of a whole script (UTF-8, LF or CR LF line ends). Blank lines and
 // lines starting with '#' are skipped. Throws ScriptError for the first bad line.

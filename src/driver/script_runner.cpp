@@ -44,17 +44,21 @@ void ScriptRunner::start()
 
 void ScriptRunner::run(const std::vector<Command>& commands)
 {
+    bool ended = false;
     for (const Command& command : commands) {
         line_ = command.line;
         try {
+            // The person cannot use a program that has ended.
+            if (ended)
+                fail("the program has ended: no command runs after it");
             std::visit(*this, command.action);
         } catch (ScriptError& e) {
             e.line = line_;
             throw;
         }
-        if (program_.ended()) {
+        if (program_.ended() && !ended) {
             ports_.event("end");
-            return;
+            ended = true;
         }
     }
 }

@@ -25,15 +25,21 @@ void insertSorted(std::vector<std::string>& items, std::string item)
 
 std::vector<std::string> loadHistory(const std::filesystem::path& file)
 {
-    std::vector<std::string> items;
-    for (std::string& line : text::splitLines(text::readFile(file)))
-        insertSorted(items, std::move(line));
+    // One stable sort: the order a sorted insert of each line in turn gives,
+    // without its quadratic cost on a long history.
+    std::vector<std::string> items = text::splitLines(text::readFile(file));
+    std::stable_sort(items.begin(), items.end(), lessIgnoringCase);
     return items;
 }
 
 void saveHistory(const std::filesystem::path& file, const std::vector<std::string>& items)
 {
-    text::replaceFile(file, text::joinLines(items));
+    // A NUL would end the file for the next reading: an item ends before one.
+    std::vector<std::string> lines;
+    lines.reserve(items.size());
+    for (const std::string& item : items)
+        lines.push_back(item.substr(0, item.find('\0')));
+    text::replaceFile(file, text::joinLines(lines));
 }
 
 } // namespace search

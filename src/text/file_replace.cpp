@@ -7,6 +7,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace text {
 namespace {
@@ -97,7 +98,14 @@ void clearFileFaults()
     fault = {};
 }
 
-void replaceFile(const fs::path& path, std::string_view content, Sync sync)
+namespace {
+
+// A written, checked temporary file waiting to be renamed over its target.
+struct Prepared {
+    fs::path temp, target;
+};
+
+Prepared prepare(const fs::path& path, std::string_view content, Sync sync)
 {
     const fs::path target = resolved(path);
     fs::path temp = target;
@@ -107,6 +115,9 @@ void replaceFile(const fs::path& path, std::string_view content, Sync sync)
     ::unlink(temp.c_str());
     struct stat old {};
     const bool exists = ::stat(target.c_str(), &old) == 0;
+    // A folder in the target's place cannot be replaced: said before anything is written.
+    if (exists && S_ISDIR(old.st_mode))
+        throwIoError(EISDIR);
     int fd = -1;
     if (int e = injected(FileStep::Create))
         fail(fd, temp, e);
@@ -137,15 +148,20 @@ void replaceFile(const fs::path& path, std::string_view content, Sync sync)
         closeError = errno;
     if (closeError != 0)
         fail(-1, temp, closeError);
+    return {temp, target};
+}
+
+void commit(const Prepared& p, Sync sync)
+{
     int renameError = injected(FileStep::Rename);
-    if (renameError == 0 && ::rename(temp.c_str(), target.c_str()) != 0)
+    if (renameError == 0 && ::rename(p.temp.c_str(), p.target.c_str()) != 0)
         renameError = errno;
     if (renameError != 0)
-        fail(-1, temp, renameError);
+        fail(-1, p.temp, renameError);
     if (sync == Sync::ToDisk) {
         // The new file is in place; a failure here means the rename may not
         // survive a crash, which the person is told.
-        const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
+        const fs::path folder = p.target.parent_path().empty() ? fs::path(".") : p.target.parent_path();
         int e = injected(FileStep::SyncFolder);
         int dir = e != 0 ? -1 : ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         if (e == 0 && dir < 0)
@@ -157,6 +173,42 @@ void replaceFile(const fs::path& path, std::string_view content, Sync sync)
         }
         if (e != 0)
             throwIoError(e);
+    }
+}
+
+// The error with the name of the file it concerns.
+[[noreturn]] void failFor(const fs::path& path, const IoError& e)
+{
+    throw IoError("Cannot write " + path.filename().string() + ": " + e.what());
+}
+
+} // namespace
+
+void replaceFile(const fs::path& path, std::string_view content, Sync sync)
+{
+    commit(prepare(path, content, sync), sync);
+}
+
+void replaceFiles(std::span<const FileContent> files, Sync sync)
+{
+    std::vector<Prepared> ready;
+    for (const FileContent& f : files) {
+        try {
+            ready.push_back(prepare(f.path, f.content, sync));
+        } catch (const IoError& e) {
+            for (const Prepared& p : ready)
+                ::unlink(p.temp.c_str());
+            failFor(f.path, e);
+        }
+    }
+    for (std::size_t i = 0; i < ready.size(); ++i) {
+        try {
+            commit(ready[i], sync);
+        } catch (const IoError& e) {
+            for (std::size_t k = i + 1; k < ready.size(); ++k)
+                ::unlink(ready[k].temp.c_str());
+            failFor(files[i].path, e);
+        }
     }
 }
 

@@ -11,6 +11,7 @@
 // Tests make any step fail through failFileStep, as a full disk or a failing
 // device would.
 #include <filesystem>
+#include <span>
 #include <string_view>
 
 namespace text {
@@ -20,6 +21,16 @@ namespace text {
 enum class Sync { ToDisk, Lazy };
 
 void replaceFile(const std::filesystem::path& path, std::string_view content, Sync sync = Sync::ToDisk);
+
+// Files a command writes together (a report and its plot points): every
+// temporary file is written and checked before the first rename, so a full
+// disk or a folder in the way changes none of them. Throws IoError naming the
+// file that failed ("Cannot write PlotList.txt: Disk full").
+struct FileContent {
+    std::filesystem::path path;
+    std::string_view content;
+};
+void replaceFiles(std::span<const FileContent> files, Sync sync = Sync::ToDisk);
 
 // The steps of a replacement that can fail.
 enum class FileStep { Create, Write, SyncFile, Close, Rename, SyncFolder };

@@ -182,21 +182,49 @@ TEST(RadiusSearch, AReadFailureIsReportedOnceAndLeavesTheOldFilesAndTheCursor)
     EXPECT_FALSE(s.window("ParListFm").visible());
 }
 
-TEST(Reports, AFailedWriteLeavesThePreviousReportWholeAndTheViewerClosed)
+// A report that cannot be written (a folder in the way of the report or of
+// the radius search's plot points) is said, with the file's name where two
+// are written; every file stays as it was, the viewer stays closed, and the
+// cursor is back on the record on show, so the next command works.
+TEST(Reports, AFailedWriteLeavesEveryFileTheCursorAndTheViewerAsTheyWere)
 {
-    Session s(parishes());
-    s.start();
-    testsupport::writeBytes(s.dir / "ParList.txt", "old report\r\n");
-    fs::create_directory(s.dir / "ParList.txt.tmp~"); // the new report cannot be written
-    s.set("TarPar", "***");
-    s.person.answer({"Yes"});
-    s.person.take();
-    s.click("SelectedCounty1");
-    std::vector<Shown> shown = s.person.take();
-    ASSERT_EQ(shown.size(), 2u);
-    EXPECT_EQ(shown[1].kind, Kind::Error);
-    EXPECT_EQ(s.file("ParList.txt"), "old report\r\n");
-    EXPECT_FALSE(s.window("ParListFm").visible());
+    const struct {
+        const char* command;
+        const char* folder; // the file a folder stands in the way of
+        const char* error;
+    } cases[] = {
+        {"SelectedCounty1", "ParList.txt", "File access denied."},
+        {"ParishesmatchingSearchString1", "ParList.txt", "File access denied."},
+        {"ParishGroup", "ParList.txt", "Cannot write ParList.txt: File access denied."},
+        {"ParishGroup", "PlotList.txt", "Cannot write PlotList.txt: File access denied."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.command) + " " + c.folder);
+        Session s(parishes());
+        app::Parishfm& main = s.start();
+        for (const char* file : {"ParList.txt", "PlotList.txt"})
+            testsupport::writeBytes(s.dir / file, "old\r\n");
+        fs::remove(s.dir / c.folder);
+        fs::create_directory(s.dir / c.folder);
+        s.goTo(2);
+        s.click("Select1stParish");
+        s.set("Radius", "500");
+        s.set("TarPar", "LEI");
+        s.person.answer({"Yes"});
+        s.person.take();
+        s.click(c.command);
+        EXPECT_EQ(s.person.take().back(), error(c.error));
+        for (const char* file : {"ParList.txt", "PlotList.txt"}) {
+            if (file != std::string_view(c.folder)) {
+                EXPECT_EQ(s.file(file), "old\r\n");
+            }
+        }
+        EXPECT_FALSE(s.window("ParListFm").visible());
+        EXPECT_EQ(main.currentRecord(), 2);
+        EXPECT_EQ(std::distance(fs::directory_iterator(s.dir.path()), {}), 4); // nothing left behind
+        s.click("Select1stParish");
+        EXPECT_TRUE(s.person.take().empty());
+    }
 }
 
 TEST(ReportViewer, TheCsvIsMadeFromTheReportFileNotTheEditedText)

@@ -278,6 +278,14 @@ void aroundAshbyWithSheetList(const TempDir& dir)
                                                  "LR900430 310I440 320\r\n");
 }
 
+// A name field whose length byte says 45 over "Ashby" and NUL padding.
+void nulInName(const TempDir& dir)
+{
+    auto padded = testsupport::parish("Ashby", "A", "LEI", "ENG", "SK3516", 435, 316);
+    std::fill(padded.bytes.begin() + 6, padded.bytes.begin() + 46, '\0');
+    testsupport::writeDataFile(dir / "Parishes.Dat", {testsupport::versionRecord(), padded});
+}
+
 // ------------------------------------------------------------ cases
 
 struct GoldenCase {
@@ -311,7 +319,7 @@ const GoldenCase kCases[] = {
     {"empty_file", emptyDataFile, 0},
     {"partial_record", partialLastRecord, 0},
     {"missing_file", noDataFile, 0},
-    {"close", twentyRecords, 0},
+    {"close", twentyRecords, 2},
     {"texts", storedTexts, 0},
     {"controls", twentyRecords, 2},
     {"unknown_command", twentyRecords, 2},
@@ -357,6 +365,7 @@ const GoldenCase kCases[] = {
      {"UKCoast.Txt", "UKLocs.Txt", "IRLCoast.Txt", "IRLLocs.Txt"}},
     {"location_plot_missing", aroundAshby, 0, false, {}, nullptr, {"UKLocs.Txt"}},
     {"about", twentyRecords, 0, false, {"Parishes.Dat"}},
+    {"history_nul", nulInName, 0, false, {"HistList.txt"}},
     {"read_me", twentyRecords, 0},
     {"read_me_missing", twentyRecords, 0, false, {}, nullptr, {}, false},
     {"back_up_restore", twentyRecords, 0, false, {"Parishes.Dat"}, emptyDisk},
@@ -526,6 +535,19 @@ TEST(DriverProgram, RefusesAScriptItCannotRead)
 
     run = runDriver(dir, "a b < /dev/null");
     EXPECT_EQ(run.err, "usage: steeplewatcher-script [SCRIPT]\n");
+    EXPECT_EQ(run.status, 2);
+
+    // A folder, and a device that never ends, are refused rather than read.
+    run = runDriver(dir, ". < /dev/null");
+    EXPECT_EQ(run.err, "steeplewatcher-script: cannot read .: Is a directory\n");
+    EXPECT_EQ(run.status, 2);
+    run = runDriver(dir, "/dev/zero");
+    EXPECT_EQ(run.err, "steeplewatcher-script: /dev/zero is larger than 64 MB\n");
+    EXPECT_EQ(run.status, 2);
+    // A line longer than the longest taken is named.
+    testsupport::writeBytes(dir / "long.script", "state\n#" + std::string(70000, 'x') + "\n");
+    run = runDriver(dir, "long.script");
+    EXPECT_EQ(run.err, "line 2: a line is longer than 65536 characters\n");
     EXPECT_EQ(run.status, 2);
 }
 

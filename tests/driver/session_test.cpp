@@ -88,10 +88,12 @@ TEST(Session, NamesThatCannotBeUsedStopTheScriptWithTheirLine)
             {"answer OK\nstate\n", "state record 0 of 20\n", "1 answer is still queued at the end of the script\n", 4},
             {"answer OK Cancel\nanswer \"x\"\n", "", "3 answers are still queued at the end of the script\n", 4},
             // The program ends at the first OK; the rest of the script does not run.
-            {"answer OK OK\nclose\nstate\n", "confirm \"Terminate Application?\" -> OK\nend\n",
+            {"answer OK OK\nclose\n", "confirm \"Terminate Application?\" -> OK\nend\n",
              "1 answer is still queued at the end of the script\n", 4},
+            // Nothing runs after the end: a command there is a script error.
             {"answer Cancel OK\nclose\nclick Exit1\nstate\n",
-             "confirm \"Terminate Application?\" -> Cancel\nconfirm \"Terminate Application?\" -> OK\nend\n", "", 0},
+             "confirm \"Terminate Application?\" -> Cancel\nconfirm \"Terminate Application?\" -> OK\nend\n",
+             "line 4: the program has ended: no command runs after it\n", 2},
         });
 }
 
