@@ -41,7 +41,7 @@ int main(int argc, char** argv)
             script.append(block, static_cast<std::size_t>(in.gcount()));
             if (script.size() > driver::kLargestScript) {
                 std::cerr << "steeplewatcher-script: " << source << " is larger than "
-                          << driver::kLargestScript / (1024 * 1024) << " MB\n";
+                          << driver::kLargestScript / (std::size_t{1024} * 1024) << " MB\n";
                 return driver::kScriptFailed;
             }
         }

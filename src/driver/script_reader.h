@@ -25,7 +25,7 @@ std::vector<Token> tokenize(std::string_view line);
 // The longest script line taken, and the largest script: a file that never
 // ends (a device) is refused, not read without bound.
 inline constexpr std::size_t kLongestLine = 65536;
-inline constexpr std::size_t kLargestScript = 64 * 1024 * 1024;
+inline constexpr std::size_t kLargestScript = std::size_t{64} * 1024 * 1024;
 
 // The commands of a whole script (UTF-8, LF or CR LF line ends). Blank lines and
 // lines starting with '#' are skipped. Throws ScriptError for the first bad line.
