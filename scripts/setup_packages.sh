@@ -7,6 +7,9 @@ fonts-liberation xvfb xauth poppler-utils imagemagick x11-apps"
 # The house style's checkers, needed by the test command only.
 STEEPLEWATCHER_TEST_PACKAGES="clang-format clang-tidy"
 
+# clang and its libFuzzer runtime, for scripts/fuzz.sh.
+STEEPLEWATCHER_FUZZ_PACKAGES="clang libclang-rt-14-dev"
+
 # The packages of the lists named (their variables' words) that are not installed.
 missing_packages() {
     for package in "$@"; do

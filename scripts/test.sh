@@ -22,3 +22,5 @@ cmake --build build-test -j"$(nproc)"
 # The house style: formatting of every source file, clang-tidy on the program's.
 sh scripts/lint.sh build-test
 ctest --test-dir build-test --output-on-failure -j"$(nproc)"
+# Every reader of outside input fuzzed for 20 seconds; scripts/fuzz.sh SECONDS runs them longer.
+sh scripts/fuzz.sh 20
