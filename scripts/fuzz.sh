@@ -21,6 +21,7 @@ targets="data_file history map_list text_files plot_inputs csv_import rtf script
 
 configure_build build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DSTEEPLEWATCHER_FUZZ=ON -DSTEEPLEWATCHER_SANITIZE=ON -DSTEEPLEWATCHER_TESTS=OFF -DSTEEPLEWATCHER_BENCH=OFF
+set --
 for target in $targets; do
     set -- "$@" "fuzz_$target"
 done
