@@ -44,10 +44,8 @@ void BackUps::failed(std::string_view message)
 void BackUps::backUp()
 {
     // A damaged data file must not replace a good back-up.
-    if (c_.cursor.file.isOpen() && c_.cursor.file.hasPartialRecord()) {
-        c_.message(msg::kDamagedDataFile);
+    if (!mayCopyDataFile(c_))
         return;
-    }
     if (!c_.ports.dialogs.confirmOkCancel(std::string(msg::kBackUpStart)))
         return;
     const std::optional<std::filesystem::path> folder = disk();
@@ -72,10 +70,8 @@ void BackUps::backUp()
 void BackUps::restore()
 {
     // A damaged data file is what a restore is for; a read-only one stays as it is.
-    if (c_.cursor.file.isOpen() && c_.cursor.file.isReadOnly()) {
-        c_.message(msg::kReadOnlyDataFile);
+    if (!mayReplaceDataFile(c_))
         return;
-    }
     if (!c_.ports.dialogs.confirmOkCancel(std::string(msg::kRestoreStart)))
         return;
     const std::optional<std::filesystem::path> folder = disk();

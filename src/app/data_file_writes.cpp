@@ -9,18 +9,27 @@
 
 namespace app {
 
-bool mayWriteDataFile(MainContext& c)
+bool mayCopyDataFile(MainContext& c)
 {
-    const records::DataFile& file = c.cursor.file;
-    if (file.isOpen() && file.hasPartialRecord()) {
+    if (c.cursor.file.isOpen() && c.cursor.file.hasPartialRecord()) {
         c.message(msg::kDamagedDataFile);
         return false;
     }
-    if (file.isOpen() && file.isReadOnly()) {
+    return true;
+}
+
+bool mayReplaceDataFile(MainContext& c)
+{
+    if (c.cursor.file.isOpen() && c.cursor.file.isReadOnly()) {
         c.message(msg::kReadOnlyDataFile);
         return false;
     }
     return true;
+}
+
+bool mayWriteDataFile(MainContext& c)
+{
+    return mayCopyDataFile(c) && mayReplaceDataFile(c);
 }
 
 void reopenDataFile(MainContext& c, RecordBrowser& browser, std::int32_t index)

@@ -14,6 +14,11 @@ namespace app {
 
 // False, after saying why, when the data file may not be written.
 bool mayWriteDataFile(MainContext& c);
+// The two halves of that: a damaged file may not be copied (a back-up) nor
+// written in place; a read-only one may not be replaced (restore, the
+// maintainer's rebuilds), though replacing mends a damaged one.
+bool mayCopyDataFile(MainContext& c);
+bool mayReplaceDataFile(MainContext& c);
 
 // Opens the data file again, counts it, and shows the record at index (the
 // last whole one when the file is now shorter); empty views on an empty file.

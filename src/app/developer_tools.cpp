@@ -58,10 +58,8 @@ bool myToolsSetting(bool optionGiven)
 void DeveloperTools::createTestFile()
 {
     // A read-only data file stays as it is.
-    if (c_.cursor.file.isOpen() && c_.cursor.file.isReadOnly()) {
-        c_.message(msg::kReadOnlyDataFile);
+    if (!mayReplaceDataFile(c_))
         return;
-    }
     if (!c_.ports.dialogs.warningYesNo(std::string(msg::kCreateTestFileQuestion)))
         return;
     const std::string answer =
@@ -84,10 +82,8 @@ void DeveloperTools::createTestFile()
 void DeveloperTools::convertData()
 {
     // A read-only data file stays as it is.
-    if (c_.cursor.file.isOpen() && c_.cursor.file.isReadOnly()) {
-        c_.message(msg::kReadOnlyDataFile);
+    if (!mayReplaceDataFile(c_))
         return;
-    }
     if (!c_.ports.dialogs.infoYesNo(std::string(msg::kConvertDataQuestion)))
         return;
     const std::string load = text::readFile(text::filePath(c_.workingDirectory, files::kLoadFile));

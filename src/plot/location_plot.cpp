@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "location_plot.h"
 
+#include "text/ansi.h"
+#include "text/columns.h"
 #include "text/numbers.h"
 #include "text/text_file.h"
 
@@ -18,20 +20,6 @@ const std::vector<GridPoint> kIslands[] = {
     {{430, 85}, {448, 97}, {460, 94}, {466, 87}, {459, 78}, {450, 75}, {435, 86}, {430, 85}},
     {{195, 652}, {203, 647}, {205, 622}, {195, 620}, {188, 629}, {186, 640}, {195, 652}},
 };
-
-std::string_view columns(std::string_view line, std::size_t first, std::size_t count)
-{
-    return first - 1 < line.size() ? line.substr(first - 1, count) : std::string_view();
-}
-
-std::string_view trimmed(std::string_view s)
-{
-    while (s.starts_with(' '))
-        s.remove_prefix(1);
-    while (s.ends_with(' '))
-        s.remove_suffix(1);
-    return s;
-}
 
 } // namespace
 
@@ -59,7 +47,7 @@ Drawing locationPlot(const LocationPlotInput& input)
     while (!rest.empty()) {
         std::string_view line = text::takeLine(rest);
         coast.points.push_back(
-            at({text::leadingInteger(columns(line, 1, 6)), text::leadingInteger(columns(line, 7, 6))}));
+            at({text::leadingInteger(text::columns(line, 1, 6)), text::leadingInteger(text::columns(line, 7, 6))}));
     }
     d.operations.emplace_back(std::move(coast));
     if (!ireland)
@@ -73,9 +61,9 @@ Drawing locationPlot(const LocationPlotInput& input)
     rest = input.places;
     while (!rest.empty()) {
         std::string_view line = text::takeLine(rest);
-        d.operations.emplace_back(
-            Label{at({text::leadingInteger(columns(line, 26, 6)), text::leadingInteger(columns(line, 32, 6))}),
-                  std::string(trimmed(columns(line, 1, 25)))});
+        d.operations.emplace_back(Label{
+            at({text::leadingInteger(text::columns(line, 26, 6)), text::leadingInteger(text::columns(line, 32, 6))}),
+            std::string(text::trimBlanks(text::columns(line, 1, 25)))});
     }
     d.operations.emplace_back(Label{centre, input.name});
     return d;

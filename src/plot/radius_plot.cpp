@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "radius_plot.h"
 
+#include "text/ansi.h"
+#include "text/columns.h"
 #include "text/numbers.h"
 #include "text/text_file.h"
 
@@ -17,16 +19,9 @@ struct PlotPoint {
 // northing, 28-30 the county; a short line yields what is there.
 PlotPoint readPoint(std::string_view line)
 {
-    auto columns = [line](std::size_t first, std::size_t count) {
-        return first - 1 < line.size() ? line.substr(first - 1, count) : std::string_view();
-    };
-    std::string_view name = columns(1, 15);
-    while (name.starts_with(' '))
-        name.remove_prefix(1);
-    while (name.ends_with(' '))
-        name.remove_suffix(1);
-    return {std::string(name), text::leadingInteger(columns(16, 6)), text::leadingInteger(columns(22, 6)),
-            columns(28, 3)};
+    using text::columns;
+    return {std::string(text::trimBlanks(columns(line, 1, 15))), text::leadingInteger(columns(line, 16, 6)),
+            text::leadingInteger(columns(line, 22, 6)), columns(line, 28, 3)};
 }
 
 } // namespace

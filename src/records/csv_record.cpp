@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "csv_record.h"
 
+#include "text/columns.h"
 #include "text/numbers.h"
 
 #include <string>
@@ -22,8 +23,7 @@ std::string_view unquoted(std::string_view field)
 // The first width characters, blanks in front of a shorter text.
 std::string rightAligned(std::string_view text, std::size_t width)
 {
-    text = text.substr(0, width);
-    return std::string(width - text.size(), ' ').append(text);
+    return text::padLeft(text.substr(0, width), width);
 }
 
 // An easting or northing: a text longer than digits loses its last character
@@ -71,9 +71,9 @@ std::optional<ParishRecord> recordFromCsvLine(std::string_view line)
         name.remove_suffix(1);
     name = name.substr(0, 45);
     const std::string_view type = middle[0].empty() ? std::string_view(" ") : middle[0].substr(0, 1);
-    return makeRecord({std::string(name) + std::string(45 - name.size(), ' '), std::string(type),
-                       rightAligned(middle[1], 3), rightAligned(middle[2], 3), rightAligned(middle[3], 6),
-                       gridField(middle[4], 3), gridField(northing, 4)});
+    return makeRecord({text::padRight(name, 45), std::string(type), rightAligned(middle[1], 3),
+                       rightAligned(middle[2], 3), rightAligned(middle[3], 6), gridField(middle[4], 3),
+                       gridField(northing, 4)});
 }
 
 } // namespace records

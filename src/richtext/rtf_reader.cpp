@@ -2,6 +2,7 @@
 #include "rtf_reader.h"
 
 #include "text/cp1252.h"
+#include "text/numbers.h"
 
 #include <algorithm>
 #include <array>
@@ -70,41 +71,6 @@ bool isLetter(char c)
 bool isDigit(char c)
 {
     return c >= '0' && c <= '9';
-}
-
-int hexValue(char c)
-{
-    if (isDigit(c))
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
-int clampInt(int value, int low, int high)
-{
-    return std::min(std::max(value, low), high);
-}
-
-void appendUtf8(std::string& out, char32_t c)
-{
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
 }
 
 template <std::size_t N> bool isOneOf(std::string_view word, const std::array<const char*, N>& words)
@@ -240,8 +206,8 @@ private:
     {
         if (c == '\'') {
             int byte = 0, digits = 0;
-            while (digits < 2 && pos_ < in_.size() && hexValue(in_[pos_]) >= 0) {
-                byte = byte * 16 + hexValue(in_[pos_]);
+            while (digits < 2 && pos_ < in_.size() && text::hexDigitValue(in_[pos_]) >= 0) {
+                byte = byte * 16 + text::hexDigitValue(in_[pos_]);
                 ++pos_;
                 ++digits;
             }
@@ -316,7 +282,7 @@ private:
             defaultFont_ = param;
             s.chars.font = param;
         } else if (word == "uc") {
-            s.unicodeSkip = clampInt(param, 0, 1 << 20);
+            s.unicodeSkip = std::clamp(param, 0, 1 << 20);
         } else if (word == "u") {
             unicode(param);
             skipCount_ = s.unicodeSkip;
@@ -329,15 +295,15 @@ private:
         } else if (word == "qj" || word == "qd") {
             s.para.align = Paragraph::Align::Justify;
         } else if (word == "li") {
-            s.para.leftIndent = clampInt(param, -kMaxTwips, kMaxTwips);
+            s.para.leftIndent = std::clamp(param, -kMaxTwips, kMaxTwips);
         } else if (word == "ri") {
-            s.para.rightIndent = clampInt(param, -kMaxTwips, kMaxTwips);
+            s.para.rightIndent = std::clamp(param, -kMaxTwips, kMaxTwips);
         } else if (word == "fi") {
-            s.para.firstIndent = clampInt(param, -kMaxTwips, kMaxTwips);
+            s.para.firstIndent = std::clamp(param, -kMaxTwips, kMaxTwips);
         } else if (word == "sb") {
-            s.para.spaceBefore = clampInt(param, 0, kMaxTwips);
+            s.para.spaceBefore = std::clamp(param, 0, kMaxTwips);
         } else if (word == "sa") {
-            s.para.spaceAfter = clampInt(param, 0, kMaxTwips);
+            s.para.spaceAfter = std::clamp(param, 0, kMaxTwips);
         } else if (word == "ls") {
             s.para.listItem = true;
         } else if (word == "tab" || word == "cell" || word == "nestcell") {
@@ -423,7 +389,7 @@ private:
         if (c < 0x20 && c != '\t' && c != '\n')
             return; // control characters are no text
         std::string utf8;
-        appendUtf8(utf8, c);
+        text::appendUtf8(utf8, c);
         emit(utf8);
     }
 

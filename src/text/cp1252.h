@@ -13,6 +13,9 @@ std::string cp1252ToUtf8(std::string_view bytes);
 // Characters that cp1252 lacks become '?'; malformed UTF-8 bytes too.
 std::string utf8ToCp1252(std::string_view utf8);
 
+// Appends the UTF-8 bytes of a character (any of Unicode's).
+void appendUtf8(std::string& out, char32_t c);
+
 // The cp1252 byte of a character, or nothing when cp1252 has none.
 std::optional<char> toCp1252(char32_t c);
 

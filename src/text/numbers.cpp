@@ -12,17 +12,6 @@ bool isDigit(char c)
     return c >= '0' && c <= '9';
 }
 
-int hexValue(char c)
-{
-    if (isDigit(c))
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 // The whole-number reading, also reporting the magnitude gathered before a stop.
 struct WholeScan {
     WholeReading reading;
@@ -47,7 +36,7 @@ WholeScan scanWhole(std::string_view s)
         ++i;
         std::size_t first = i;
         for (; i < s.size(); ++i) {
-            int h = hexValue(s[i]);
+            int h = hexDigitValue(s[i]);
             if (h < 0)
                 return fail(i);
             std::int64_t next = scan.gathered * 16 + h;
@@ -142,6 +131,17 @@ RealReading readRealInGeneral(std::string_view s)
     double value = 0;
     std::from_chars(number.data(), number.data() + number.size(), value);
     return RealReading{true, value, 0};
+}
+
+int hexDigitValue(char c)
+{
+    if (isDigit(c))
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
 }
 
 } // namespace text

@@ -19,6 +19,9 @@ struct RealReading {
     int errorPos = 0;
 };
 
+// The value of a hexadecimal digit, or -1 for any other character.
+int hexDigitValue(char c);
+
 // Leading blanks, then [+|-]digits or $hexdigits, nothing after, fitting 32 bits.
 WholeReading readWhole(std::string_view s);
 
