@@ -1,6 +1,7 @@
 // A full disk, for real: the working directory and the disk standing for
-// drive A: are small tmpfs file systems filled to the last page, and every
-// command that writes a file runs in the built driver. No file may change
+// drive A: are small tmpfs file systems filled to the last byte (or with one
+// page left, less than the file to be replaced needs), and every command that
+// writes a file runs in the built driver. No file may change
 // (only a record rewritten in place fits, and it must be whole and right),
 // the failure must be shown, and the program must read on afterwards.
 //
@@ -20,6 +21,7 @@
 #include <map>
 #include <sched.h>
 #include <sys/mount.h>
+#include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
 
@@ -68,16 +70,20 @@ public:
     const fs::path& path() const { return dir_.path(); }
     fs::path operator/(std::string_view name) const { return dir_ / name; }
 
-    // Fills what is left with one file: whole pages, then bytes. True when not a byte is left.
-    bool fill() const
+    // Fills what is left with one file, whole pages then bytes, and gives back
+    // pagesLeft pages. True when exactly those are free.
+    bool fill(int pagesLeft) const
     {
         const int fd = ::open((dir_ / "filler").c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
         const std::string block(4096, 'f');
         for (std::size_t size : {block.size(), std::size_t{1}})
             while (::write(fd, block.data(), size) > 0) {}
+        struct stat filled {};
+        const bool given = ::fstat(fd, &filled) == 0 && ::ftruncate(fd, filled.st_size - 4096L * pagesLeft) == 0;
         ::close(fd);
         struct statvfs s {};
-        return ::statvfs(dir_.path().c_str(), &s) == 0 && s.f_bavail == 0;
+        return given && ::statvfs(dir_.path().c_str(), &s) == 0 && s.f_bsize == 4096
+               && s.f_bavail == static_cast<fsblkcnt_t>(pagesLeft);
     }
 
 private:
@@ -86,11 +92,11 @@ private:
     std::string why_;
 };
 
-// 53 records, 4081 bytes: its last page has room for 15 bytes, less than a
-// record, so the file can grow by none. Record 1 is marked for deletion.
+// 106 records, 8162 bytes: two pages, the last with room for 30 bytes, less
+// than a record, so the file can grow by none. Record 1 is marked for deletion.
 Records dataSet()
 {
-    Records r = testsupport::numberedParishes(53);
+    Records r = testsupport::numberedParishes(106);
     r[0] = testsupport::versionRecord();
     r[1] = parish("~Zennor", "V", "CON", "ENG", "SW4538", 145, 38);
     return r;
@@ -125,6 +131,7 @@ struct DiskFullCase {
     int failures = 1; // how many times it is shown: once for each write tried
     std::function<void(Records&)> rewritten = {}; // a write in place that fits: what it makes of the records
     bool emptyDriveA = false; // no earlier back-up on the disk standing for drive A:
+    int pagesLeft = 0; // free on each disk: one page holds part of a rewrite, which then fails
 };
 
 const DiskFullCase kCases[] = {
@@ -159,6 +166,18 @@ const DiskFullCase kCases[] = {
     {"convert_map_data", "answer Yes\nclick ConvertMapData1\n", "error \"Disk full.\""},
     {"verify_map_list", "answer No\nclick VerifyMapList1\n", "error \"Disk full.\""},
     {"map_check", "answer No\nclick MapCheck\n", "error \"Disk full.\""},
+    // Rewrites larger than the page left: the first page is written, then the disk is full.
+    {"remove_part", "answer Yes\nclick RemoveDeletedParishes1\n", "error \"Disk full.\"", 1, {}, false, 1},
+    {"sort_part", "answer Yes\nclick NewSort1\n", "error \"Disk full.\"", 1, {}, false, 1},
+    {"batch_part", "answer No\nclick Batch1\n", "error \"Disk full.\"", 1, {}, false, 1},
+    {"back_up_part", "answer OK Yes\nclick BackUptoADrive1\n", "message \"BackUp Copy Failed\"", 1, {}, false, 1},
+    {"county_list_part",
+     "set TarPar \"LEI\"\nanswer Yes\nclick SelectedCounty1\n",
+     "error \"Disk full.\"",
+     1,
+     {},
+     false,
+     1},
 };
 
 TEST(DiskFull, EveryWritingCommandKeepsEveryFileAndSaysItFailed)
@@ -188,8 +207,8 @@ TEST(DiskFull, EveryWritingCommandKeepsEveryFileAndSaysItFailed)
             fs::copy_file(kGolden / "inputs" / input, work / input);
         fs::copy_file(kGolden / "radius.ParList.txt", work / "ParList.txt");
         fs::copy_file(kGolden / "radius.PlotList.txt", work / "PlotList.txt");
-        ASSERT_TRUE(work.fill());
-        ASSERT_TRUE(driveA.fill());
+        ASSERT_TRUE(work.fill(c.pagesLeft));
+        ASSERT_TRUE(driveA.fill(c.pagesLeft));
         const auto before = folderContent(work.path()), beforeA = folderContent(driveA.path());
 
         // The command, then where the program stands and the last record read from the file.
@@ -210,11 +229,11 @@ TEST(DiskFull, EveryWritingCommandKeepsEveryFileAndSaysItFailed)
                   c.failures)
             << run.out;
         // On a record of the file as it is, not past its end.
-        EXPECT_EQ(shown([](const std::string& l) { return l.starts_with("state record ") && l.ends_with(" of 53"); }),
+        EXPECT_EQ(shown([](const std::string& l) { return l.starts_with("state record ") && l.ends_with(" of 106"); }),
                   1)
             << run.out;
-        EXPECT_EQ(lines.back(), "Memo3[0] = \"Parish 00052                                   A  LEI   ENG   "
-                                "SK3516   452    352\"");
+        EXPECT_EQ(lines.back(), "Memo3[0] = \"Parish 00105                                   A  LEI   ENG   "
+                                "SK3516   405    308\"");
 
         auto expected = before;
         if (c.rewritten) {
