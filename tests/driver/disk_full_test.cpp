@@ -187,7 +187,7 @@ TEST(DiskFull, EveryWritingCommandKeepsEveryFileAndSaysItFailed)
             GTEST_SKIP() << "not root, and no user namespace to mount a tmpfs in (" << why << ")";
     }
     const Records start = dataSet();
-    Records older(start.begin(), start.begin() + 6);
+    const Records older(start.begin(), start.begin() + 6);
     for (const DiskFullCase& c : kCases) {
         SCOPED_TRACE(c.name);
         const SmallDisk work(96), driveA(16);
