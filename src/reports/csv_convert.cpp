@@ -14,7 +14,7 @@ struct Cut {
 };
 
 struct Layout {
-    std::size_t width; // lines are extended with blanks to this length
+    std::size_t width; // every field lies within this many columns
     std::size_t headingLinesAfter; // lines skipped after the recognised one
     std::array<Cut, 7> fields;
 };
@@ -22,6 +22,15 @@ struct Layout {
 constexpr Layout kRadius{96, 8, {{{4, 45}, {50, 1}, {52, 3}, {56, 3}, {60, 6}, {66, 6}, {72, 20}}}};
 // Easting and northing keep their last three and four characters.
 constexpr Layout kList{83, 2, {{{7, 45}, {53, 1}, {55, 3}, {59, 3}, {63, 6}, {73, 3}, {79, 4}}}};
+
+constexpr bool fieldsWithinWidth(const Layout& layout)
+{
+    for (const Cut& cut : layout.fields)
+        if (cut.first == 0 || cut.first - 1 + cut.count > layout.width)
+            return false;
+    return true;
+}
+static_assert(fieldsWithinWidth(kRadius) && fieldsWithinWidth(kList));
 
 const Layout& layoutOf(ReportKind kind)
 {
@@ -55,19 +64,23 @@ private:
 
 } // namespace
 
-std::string csvLine(std::string_view reportLine, ReportKind kind)
+void appendCsvLine(std::string& out, std::string_view reportLine, ReportKind kind)
 {
-    const Layout& layout = layoutOf(kind);
-    std::string padded(reportLine);
-    if (padded.size() < layout.width)
-        padded.resize(layout.width, ' ');
-    std::string out;
-    out.reserve(120);
-    for (const Cut& cut : layout.fields) {
+    // Every cut lies within the layout's width, so a short line reads as if
+    // extended with blanks: each field is what the line holds, then blanks.
+    for (const Cut& cut : layoutOf(kind).fields) {
+        const std::string_view held = text::columns(reportLine, cut.first, cut.count);
         out += '"';
-        out += text::columns(padded, cut.first, cut.count);
+        out += held;
+        out.append(cut.count - held.size(), ' ');
         out += "\",";
     }
+}
+
+std::string csvLine(std::string_view reportLine, ReportKind kind)
+{
+    std::string out;
+    appendCsvLine(out, reportLine, kind);
     return out;
 }
 
@@ -83,9 +96,10 @@ std::optional<std::string> reportToCsv(std::string_view reportText)
     for (std::size_t i = 0; i < layoutOf(*kind).headingLinesAfter; ++i)
         in.next();
     std::string out;
+    out.reserve(reportText.size() + reportText.size() / 4);
     // At least one line is converted, even when the file ends after its heading.
     do {
-        out += csvLine(in.next(), *kind);
+        appendCsvLine(out, in.next(), *kind);
         out += "\r\n";
     } while (!in.atEnd());
     return out;

@@ -15,5 +15,7 @@ std::optional<std::string> reportToCsv(std::string_view reportText);
 
 // One report line of a known kind as one CSV line (without its line end).
 std::string csvLine(std::string_view reportLine, ReportKind kind);
+// The same, added to the end of out.
+void appendCsvLine(std::string& out, std::string_view reportLine, ReportKind kind);
 
 } // namespace reports

@@ -3,6 +3,7 @@
 #include "text/ansi.h"
 #include "text/columns.h"
 
+#include <algorithm>
 #include <array>
 
 namespace reports {
@@ -30,7 +31,7 @@ std::int32_t scan(records::RecordCursor& cursor, ListProgress& progress, std::st
         file.read(position, buffer);
         ++read;
         if (wanted(buffer)) {
-            out += listLine(buffer);
+            appendListLine(out, buffer);
             out += kEol;
             ++listed;
         }
@@ -42,19 +43,30 @@ std::int32_t scan(records::RecordCursor& cursor, ListProgress& progress, std::st
 
 } // namespace
 
-std::string listLine(const records::ParishRecord& record)
+void appendListLine(std::string& out, const records::ParishRecord& record)
 {
     using records::Field;
-    std::string line(kIndent);
-    line.reserve(90);
-    line += record.name();
-    line += ' ';
-    if (line.size() < kIndent.size() + 46)
-        line.resize(kIndent.size() + 46, ' ');
+    // Put together in a buffer of the longest line, then added in one step:
+    // a report of thousands of lines is mostly these appends.
+    std::array<char, kIndent.size() + 46 + records::kRecordSize> line;
+    std::fill_n(line.begin(), kIndent.size() + 46, ' ');
+    std::size_t at = kIndent.size();
+    const std::string_view name = record.name();
+    std::copy(name.begin(), name.end(), line.begin() + static_cast<std::ptrdiff_t>(at));
+    at = std::max(at + name.size() + 1, kIndent.size() + 46);
     for (Field f : {Field::Type, Field::County, Field::Country, Field::OSRef, Field::Easting, Field::Northing}) {
-        line += record.get(f);
-        line += ' ';
+        const std::string_view value = record.get(f);
+        std::copy(value.begin(), value.end(), line.begin() + static_cast<std::ptrdiff_t>(at));
+        at += value.size();
+        line[at++] = ' ';
     }
+    out.append(line.data(), at);
+}
+
+std::string listLine(const records::ParishRecord& record)
+{
+    std::string line;
+    appendListLine(line, record);
     return line;
 }
 

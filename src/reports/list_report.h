@@ -25,6 +25,8 @@ struct ListOutcome {
 // Six blanks, the name and a blank padded to 46, then type, county, country,
 // OSRef, easting and northing, each followed by one blank; fields as stored.
 std::string listLine(const records::ParishRecord& record);
+// The same line added to the end of out, with no string of its own.
+void appendListLine(std::string& out, const records::ParishRecord& record);
 
 // county is the argument as the report shows it (already upper-cased); a
 // record is listed when its upper-cased county equals it, or always for "***".

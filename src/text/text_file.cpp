@@ -2,18 +2,24 @@
 
 #include "io_error.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace text {
 
 std::string_view takeLine(std::string_view& rest)
 {
-    // A plain loop: find_first_of calls memchr once for every character.
-    std::size_t end = 0;
-    while (end < rest.size() && rest[end] != '\r' && rest[end] != '\n')
-        ++end;
+    // Two memchr scans, the second only as far as the first reached: far
+    // quicker on long files than testing each character for both ends.
+    std::size_t end = rest.size();
+    if (const void* cr = std::memchr(rest.data(), '\r', end))
+        end = static_cast<std::size_t>(static_cast<const char*>(cr) - rest.data());
+    if (const void* lf = std::memchr(rest.data(), '\n', end))
+        end = static_cast<std::size_t>(static_cast<const char*>(lf) - rest.data());
     std::string_view line = rest.substr(0, end);
     if (end < rest.size() && rest[end] == '\r' && end + 1 < rest.size() && rest[end + 1] == '\n')
         ++end;
@@ -26,6 +32,7 @@ std::vector<std::string> splitLines(std::string_view content)
     if (auto nul = content.find('\0'); nul != std::string_view::npos)
         content = content.substr(0, nul);
     std::vector<std::string> lines;
+    lines.reserve(static_cast<std::size_t>(std::count(content.begin(), content.end(), '\n')) + 1);
     while (!content.empty())
         lines.emplace_back(takeLine(content));
     return lines;
@@ -46,10 +53,19 @@ std::string readFile(const std::filesystem::path& path)
     int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         throwIoError(errno);
-    std::string content;
-    char buffer[65536];
+    // Read straight into the string, sized from the file with one byte over so
+    // that the read finding the end needs no growth; a file that grows, or one
+    // with no size (a pipe), doubles it as it goes.
+    struct stat st {};
+    std::size_t size = 65536;
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0)
+        size = static_cast<std::size_t>(st.st_size) + 1;
+    std::string content(size, '\0');
+    std::size_t used = 0;
     for (;;) {
-        ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (used == content.size())
+            content.resize(2 * content.size());
+        ssize_t n = ::read(fd, content.data() + used, content.size() - used);
         if (n < 0) {
             if (errno == EINTR)
                 continue;
@@ -59,9 +75,10 @@ std::string readFile(const std::filesystem::path& path)
         }
         if (n == 0)
             break;
-        content.append(buffer, static_cast<std::size_t>(n));
+        used += static_cast<std::size_t>(n);
     }
     ::close(fd);
+    content.resize(used);
     return content;
 }
 
