@@ -118,6 +118,10 @@ Prepared prepare(const fs::path& path, std::string_view content, Sync sync)
     // A folder in the target's place cannot be replaced: said before anything is written.
     if (exists && S_ISDIR(old.st_mode))
         throwIoError(EISDIR);
+    // Nor is a file the person may not write: the rename would replace it all
+    // the same, so the refusal the file's own permissions give is kept here.
+    if (exists && ::access(target.c_str(), W_OK) != 0)
+        throwIoError(errno);
     int fd = -1;
     if (int e = injected(FileStep::Create))
         fail(fd, temp, e);
@@ -132,6 +136,10 @@ Prepared prepare(const fs::path& path, std::string_view content, Sync sync)
         fail(fd, temp, errno);
     if (exists && (made.st_mode & 07777) != (old.st_mode & 07777) && ::fchmod(fd, old.st_mode & 07777) != 0)
         fail(fd, temp, errno);
+    // Someone else's file stays theirs where the program may give it away (run
+    // as root); otherwise the new file is the person's own, as any save makes it.
+    if (exists && (made.st_uid != old.st_uid || made.st_gid != old.st_gid))
+        static_cast<void>(::fchown(fd, old.st_uid, old.st_gid));
     writeAll(fd, temp, content);
     if (sync == Sync::ToDisk) {
         int e = injected(FileStep::SyncFile);

@@ -100,6 +100,7 @@ TEST(FileKeeping, AFailureAtAnyStepLeavesEveryFileWholeAndTheCommandThenWorks)
         std::string afterwards; // what it holds after a run; "" for anything new
         Shown failure;
         std::function<void(Session&)> setUp = {}; // what the person does before the command
+        const char* window = "Parishfm"; // the window whose control is clicked
     } commands[] = {
         {"NewSort1", replacing, {"Yes"}, "Parishes.Dat", bytes({start[0], start[2], start[1]}), diskFull},
         {"RemoveDeletedParishes1", replacing, {"Yes"}, "Parishes.Dat", bytes({start[0], start[2]}), diskFull},
@@ -154,6 +155,18 @@ TEST(FileKeeping, AFailureAtAnyStepLeavesEveryFileWholeAndTheCommandThenWorks)
              s.click("Select1stParish");
              s.set("Radius", "500");
          }},
+        {"CSVOUTPUT",
+         report,
+         {},
+         "ParList.csv",
+         "",
+         diskFull,
+         [](Session& s) {
+             s.set("TarPar", "MON");
+             s.person.answer({"Yes"});
+             s.click("SelectedCounty1");
+         },
+         "ParListFm"},
     };
     for (const auto& command : commands)
         for (S step : command.steps) {
@@ -170,16 +183,17 @@ TEST(FileKeeping, AFailureAtAnyStepLeavesEveryFileWholeAndTheCommandThenWorks)
             testsupport::writeBytes(s.dir / "Errlist.Txt", "older findings\r\n");
             testsupport::writeBytes(s.dir / "ParList.txt", "an older report\r\n");
             testsupport::writeBytes(s.dir / "PlotList.txt", "older points\r\n");
+            testsupport::writeBytes(s.dir / "ParList.csv", "an older CSV file\r\n");
             const std::string target(command.target);
             const fs::path path = target.starts_with("A:") ? disk / target.substr(2) : s.dir / target;
-            const std::string before = testsupport::readBytes(path);
             app::Parishfm& main = s.start();
             if (command.setUp)
                 command.setUp(s);
+            const std::string before = testsupport::readBytes(path);
             const auto run = [&] {
                 for (const std::string& a : command.answers)
                     s.person.answer({a == "in.csv" ? (s.dir / a).string() : a});
-                s.click(command.item);
+                s.click(command.item, command.window);
             };
             text::failFileStep(step, 1, ENOSPC);
             run();

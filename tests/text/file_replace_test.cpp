@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "support/permissions.h"
 #include "support/temp_dir.h"
 #include "text/file_replace.h"
 #include "text/io_error.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -74,6 +77,36 @@ TEST(ReplaceFile, KeepsTheModeWritesThroughALinkAndIgnoresAStaleTemporary)
     EXPECT_EQ(readBytes(dir / "elsewhere"), "untouched");
     EXPECT_EQ(readBytes(dir / "other.dat"), "other");
     EXPECT_EQ(filesIn(dir.path()), 4u); // data, link, elsewhere, other
+}
+
+// A target the person may not write is refused as the read-only data file is,
+// before anything is written; one owned by someone else keeps its owner
+// when the program may give it (run as root).
+TEST(ReplaceFile, RefusesAReadOnlyTargetAndKeepsTheOwner)
+{
+    testsupport::TempDir dir;
+    fs::permissions(dir.path(), fs::perms::all, fs::perm_options::replace);
+    writeBytes(dir / "kept.txt", "old");
+    fs::permissions(dir / "kept.txt", fs::perms(0444), fs::perm_options::replace);
+    EXPECT_TRUE(testsupport::withPermissionsEnforced([&] {
+        try {
+            text::replaceFile(dir / "kept.txt", "new");
+            ADD_FAILURE() << "a read-only file was replaced";
+        } catch (const text::IoError& e) {
+            EXPECT_STREQ(e.what(), "File access denied");
+        }
+    }));
+    EXPECT_EQ(readBytes(dir / "kept.txt"), "old");
+    EXPECT_EQ(filesIn(dir.path()), 1u);
+    if (::geteuid() == 0) {
+        writeBytes(dir / "theirs.txt", "old");
+        ASSERT_EQ(::chown((dir / "theirs.txt").c_str(), 65534, 65534), 0);
+        text::replaceFile(dir / "theirs.txt", "new");
+        struct stat st {};
+        ASSERT_EQ(::stat((dir / "theirs.txt").c_str(), &st), 0);
+        EXPECT_EQ(st.st_uid, 65534u);
+        EXPECT_EQ(st.st_gid, 65534u);
+    }
 }
 
 } // namespace
