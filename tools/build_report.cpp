@@ -1,5 +1,6 @@
 #include "build_report.h"
 
+#include "csv_table.h"
 #include "text/cp1252.h"
 
 #include <iomanip>
@@ -26,11 +27,35 @@ std::string joined(const std::vector<std::string>& names)
     return out;
 }
 
-int count(const std::map<Origin, int>& m, Origin o)
+std::string_view originName(Origin o)
 {
-    auto it = m.find(o);
-    return it == m.end() ? 0 : it->second;
+    switch (o) {
+    case Origin::EnglandList: return "England list";
+    case Origin::GeoNames: return "GeoNames";
+    case Origin::GeoNamesPostal: return "GeoNames postal";
+    case Origin::IndexVillaris: return "Index Villaris";
+    case Origin::ScottishParishes: return "Scottish parish list";
+    case Origin::IrishParishes: return "Irish civil parishes";
+    }
+    return "";
 }
+
+} // namespace
+
+std::string_view positionName(PositionFrom p)
+{
+    switch (p) {
+    case PositionFrom::ListCell: return "England list cell";
+    case PositionFrom::GeoNames: return "GeoNames";
+    case PositionFrom::GeoNamesPostal: return "GeoNames postal";
+    case PositionFrom::IndexVillarisOsm: return "Index Villaris on OpenStreetMap";
+    case PositionFrom::ScottishParishes: return "Scottish parish list";
+    case PositionFrom::IrishParishes: return "Irish townland points";
+    }
+    return "";
+}
+
+namespace {
 
 } // namespace
 
@@ -40,6 +65,7 @@ PlaceCounts countPlaces(const std::vector<Place>& places)
     for (const Place& p : places) {
         ++c.byCountry[p.country];
         ++c.byOrigin[p.origin];
+        ++c.byPosition[p.positionFrom];
         ++c.byType[p.type];
         c.baseLetters += p.baseLetters;
         c.plainApostrophes += p.plainApostrophe;
@@ -49,12 +75,10 @@ PlaceCounts countPlaces(const std::vector<Place>& places)
     return c;
 }
 
-void BuildFacts::noteSources(const SourceRows& englandList, const SourceRows& geoNames)
+void BuildFacts::noteSources(std::initializer_list<const SourceRows*> lists)
 {
-    englandListRows = static_cast<int>(englandList.places.size() + englandList.bad.size());
-    geoNamesRows = static_cast<int>(geoNames.places.size() + geoNames.bad.size());
-    badRows = englandList.bad;
-    badRows.insert(badRows.end(), geoNames.bad.begin(), geoNames.bad.end());
+    for (const SourceRows* rows : lists)
+        badRows.insert(badRows.end(), rows->bad.begin(), rows->bad.end());
 }
 
 std::string BuildFacts::report(const std::vector<BuiltFile>& files) const
@@ -72,10 +96,15 @@ std::string BuildFacts::report(const std::vector<BuiltFile>& files) const
             out << "  (Northern Ireland " << counts.northernIreland << ")";
         out << "\n";
     }
-    out << "  by source: England list " << count(counts.byOrigin, Origin::EnglandList)
-        << ", England list with GeoNames position " << count(counts.byOrigin, Origin::EnglandListGeoNamesPosition)
-        << ", GeoNames " << count(counts.byOrigin, Origin::GeoNames) << "\n";
-    out << "  by type:";
+    out << "  by source of the record:";
+    for (const auto& [origin, n] : counts.byOrigin)
+        out << " " << originName(origin) << " " << n << ",";
+    out.seekp(-1, std::ios_base::cur);
+    out << "\n  by source of the position:";
+    for (const auto& [from, n] : counts.byPosition)
+        out << " " << positionName(from) << " " << n << ",";
+    out.seekp(-1, std::ios_base::cur);
+    out << "\n  by type:";
     for (const auto& [type, n] : counts.byType)
         out << " " << type << " " << n;
     out << "\n";
@@ -86,23 +115,41 @@ std::string BuildFacts::report(const std::vector<BuiltFile>& files) const
     out << "  bad source rows: " << badRows.size() << " (listed below)\n";
     out << "  England list rows flagged as not settlements: " << merge.flaggedLeftOut << " (" << merge.flaggedKept
         << " flagged rows kept: GeoNames lists them as populated places)\n";
+    out << "  rivers, rocks and reefs, and GeoNames rows that are no place of their own: " << merge.notPlaces.size()
+        << " (" << joined(merge.notPlaces) << ")\n";
+    out << "  England list rows that repeat another row's place under its other name: " << merge.aliases.size() << " ("
+        << joined(merge.aliases) << ")\n";
     out << "  England list rows GeoNames places in Wales or Scotland: " << merge.crossBorder.size() << " ("
         << joined(merge.crossBorder) << ")\n";
-    out << "  the same place twice in one source (same name within " << kDuplicateKm << " km): " << merge.duplicates
-        << "\n";
-    out << "  GeoNames rows that are no place of their own: " << merge.notPlaces.size() << " ("
-        << joined(merge.notPlaces) << ")\n";
-    out << "  GeoNames rows of England and Man that the England list lacks (not used): " << merge.geoNamesEnglandUnused
-        << "\n";
-    out << "  GeoNames rows with no known historic county: " << merge.noCounty.size() << "\n";
-    out << "  to stay within " << kMaxShippedRecords << " records, England-list places GeoNames does not hold: "
-        << selection.waterways + selection.hamlets + selection.others << " (waterway names " << selection.waterways
-        << ", hamlet names " << selection.hamlets << ", others " << selection.others << "); each lies within "
-        << std::fixed << std::setprecision(1) << selection.farthestKm << " km of a place kept\n";
+    out << "  the same place twice (same name within " << kDuplicateKm << " km): " << merge.duplicates << "\n";
+    out << "  GeoNames rows of England and Man that the England list lacks, not towns (not used): "
+        << merge.geoNamesEnglandUnused << "\n";
+    out << "  Scottish parishes without a position: " << merge.unpositionedParishes << "\n";
+    out << "  source rows with no known historic county: " << merge.noCounty.size() << "\n";
+    out << "  to stay within " << kMaxShippedRecords
+        << " records, places of unknown size: " << selection.waterways + selection.hamlets + selection.others
+        << " (waterway names " << selection.waterways << ", hamlet names " << selection.hamlets << ", others "
+        << selection.others << "); each lies within " << std::fixed << std::setprecision(1) << selection.farthestKm
+        << " km of a place kept\n";
     out << "Irish names given their English name: " << merge.englishNames << "\n";
-    out << "England list places given GeoNames' position and type: " << merge.geoNamesPositions << "\n";
-    out << "England list counties corrected: Worcestershire to Herefordshire " << counties.toHerefordshire
+    out << "GeoNames towns of England the England list lacks, added: " << merge.geoNamesEnglandAdded << "\n";
+    out << "England list positions: GeoNames " << merge.geoNamesPositions << ", GeoNames postal "
+        << merge.postalPositions << ", Index Villaris on OpenStreetMap " << merge.villarisPositions
+        << ", the expected position of the list's cell " << merge.listCellPositions << " (before the limit)\n";
+    out << "England list counties corrected: by Index Villaris " << merge.villarisCounties
+        << ", Worcestershire to Herefordshire " << counties.toHerefordshire
         << ", impossible for their metropolitan borough " << counties.impossible << "\n";
+    out << "County screen (no record of the same county within " << kOutlierKm << " km, or none of the " << kNeighbours
+        << " nearest records of it): " << screen.flagged << " flagged; kept as a parish-level source gives "
+        << screen.confirmed << ", kept as isolated " << screen.isolated << ", documented exceptions "
+        << screen.exceptions << ", given their neighbours' county " << screen.reassigned.size() << " ("
+        << joined(screen.reassigned) << "); unresolved " << screen.unresolved.size() << "\n";
+    out << "GeoNames places of " << kTownCheckPopulation
+        << " people or more without a record of their name within 5 km: " << towns.size() << "\n";
+    out << "Positions against independent ones:\n";
+    out << "  the England list's cell, expected position, against GeoNames: " << describe(cellFigures) << "\n";
+    out << "  records placed from GeoNames against Index Villaris' OpenStreetMap points: " << describe(osmFigures)
+        << "\n";
 
     out << "Files:\n";
     for (const BuiltFile& f : files)
@@ -116,6 +163,17 @@ std::string BuildFacts::report(const std::vector<BuiltFile>& files) const
                 out << "  " << describe(bad) << "\n";
     }
     return out.str();
+}
+
+void BuildFacts::checkOrThrow() const
+{
+    std::string problems;
+    for (const std::string& u : screen.unresolved)
+        problems += "\n  county outlier unresolved: " + text::cp1252ToUtf8(u);
+    for (const std::string& t : towns)
+        problems += "\n  no record of the town " + text::cp1252ToUtf8(t) + " within 5 km";
+    if (!problems.empty())
+        throw SourceError("the built places fail their checks:" + problems);
 }
 
 } // namespace tools

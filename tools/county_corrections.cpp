@@ -132,7 +132,7 @@ CountyCorrections correctCounties(std::vector<Place>& places, const std::vector<
     NearestPlace herefordOrWorcester(englishGeoNames(geoNames, true));
     NearestPlace english(englishGeoNames(geoNames, false));
     for (Place& p : places) {
-        if (p.origin == Origin::GeoNames || p.country != "ENG")
+        if (p.origin != Origin::EnglandList || p.countyConfirmed || p.country != "ENG")
             continue;
         if (p.county == "WOR") {
             const SourcePlace* nearest = herefordOrWorcester.near(p.easting, p.northing);

@@ -3,6 +3,7 @@
 #include "build_report.h"
 #include "county_corrections.h"
 #include "county_list.h"
+#include "data_checks.h"
 #include "map_files.h"
 #include "maps/map_list_conversion.h"
 #include "parish_file.h"
@@ -42,6 +43,10 @@ std::vector<std::string> sourceFileNames()
 {
     return {std::string(kEnglandListFile),
             std::string(kGeoNamesFile),
+            std::string(kPostalFile),
+            std::string(kVillarisFile),
+            std::string(kScottishParishesFile),
+            std::string(kIrishParishesFile),
             kMapListSource,
             kGbCoastSource,
             kIrlCoastSource,
@@ -55,11 +60,23 @@ BuiltData buildData(const std::filesystem::path& sourceDir)
     BuildFacts facts;
     SourceRows englandList = readEnglandList(readSource(sourceDir, kEnglandListFile));
     SourceRows geoNames = readGeoNames(readSource(sourceDir, kGeoNamesFile));
-    facts.noteSources(englandList, geoNames);
+    SourceRows postal = readPostal(readSource(sourceDir, kPostalFile));
+    SourceRows villaris = readVillaris(readSource(sourceDir, kVillarisFile));
+    SourceRows scottishParishes =
+        readScottishParishes(readSource(sourceDir, kScottishParishesFile), facts.merge.unpositionedParishes);
+    SourceRows irishParishes = readIrishParishes(readSource(sourceDir, kIrishParishesFile));
+    facts.noteSources({&englandList, &geoNames, &postal, &villaris, &scottishParishes, &irishParishes});
 
-    std::vector<Place> places = mergeSources(englandList.places, geoNames.places, facts.merge);
+    std::vector<Place> places = mergeSources({englandList.places, geoNames.places, postal.places, villaris.places,
+                                              scottishParishes.places, irishParishes.places},
+                                             facts.merge);
     facts.counties = correctCounties(places, geoNames.places);
     facts.selection = selectPlaces(places, kMaxShippedRecords - 1);
+    facts.screen = screenCounties(places);
+    facts.towns = townsWithoutRecord(places, geoNames.places);
+    facts.cellFigures = measurePositions(facts.merge.cellVsGeoNames);
+    facts.osmFigures = measurePositions(geoNamesVsOpenStreetMap(places, villaris.places));
+    facts.checkOrThrow();
     std::vector<records::ParishRecord> records = parishRecords(places);
     facts.notePlaces(places);
 

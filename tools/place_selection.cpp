@@ -13,13 +13,14 @@ namespace {
 
 constexpr std::string_view kWaterwayWords[] = {"Canal", "Drain", "Navigation", "Reservoir"};
 // Last words of the names of hamlets, farms, estates and districts, which were
-// seldom parishes of their own.
+// seldom parishes of their own. Not "Village": "Milton Keynes Village" is the
+// old village and parish, where the new town took its name from.
 constexpr std::string_view kHamletWords[] = {
-    "Bank",  "Bar",   "Bottom", "Brow",  "Carr",   "Close",   "Common", "Corner", "Cottages", "Court",   "Croft",
-    "Cross", "Downs", "Edge",   "End",   "Ends",   "Estate",  "Farm",   "Fields", "Fold",     "Gardens", "Gate",
-    "Gdns",  "Green", "Grove",  "Hall",  "Hamlet", "Heath",   "Hill",   "Hole",   "House",    "Houses",  "Lane",
-    "Lanes", "Marsh", "Mill",   "Mills", "Moor",   "Nook",    "Park",   "Place",  "Rise",     "Row",     "Royd",
-    "Royds", "Side",  "Street", "Top",   "Town",   "Village", "Wood",
+    "Bank",    "Bar",    "Bottom", "Brow",  "Carr",  "Close", "Common", "Corner", "Cottages", "Court",
+    "Croft",   "Cross",  "Downs",  "Edge",  "End",   "Ends",  "Estate", "Farm",   "Fields",   "Fold",
+    "Gardens", "Gate",   "Gdns",   "Green", "Grove", "Hall",  "Hamlet", "Heath",  "Hill",     "Hole",
+    "House",   "Houses", "Lane",   "Lanes", "Marsh", "Mill",  "Mills",  "Moor",   "Nook",     "Park",
+    "Place",   "Rise",   "Row",    "Royd",  "Royds", "Side",  "Street", "Top",    "Town",     "Wood",
 };
 constexpr int kCrowdSquaredKm = 4; // places within 2 km make a place crowded
 constexpr int kFarthestRound = 400; // rounds run up to 20 km

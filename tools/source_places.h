@@ -11,17 +11,23 @@ namespace tools {
 
 inline constexpr std::string_view kEnglandListFile = "places_england_histcounty_wp.csv";
 inline constexpr std::string_view kGeoNamesFile = "places_geonames_gb_ie.csv";
+inline constexpr std::string_view kPostalFile = "gb_places_geonames_postal.csv";
+inline constexpr std::string_view kVillarisFile = "ew_index_villaris_1680.csv";
+inline constexpr std::string_view kScottishParishesFile = "sct_parishes_scotp_geonames.csv";
+inline constexpr std::string_view kIrishParishesFile = "ie_civil_parishes_townlandsie.csv";
 
-enum class Source { EnglandList, GeoNames };
+enum class Source { EnglandList, GeoNames, GeoNamesPostal, IndexVillaris, ScottishParishes, IrishParishes };
 
 struct SourcePlace {
     Source source = Source::EnglandList;
     int line = 0;
     std::string name; // the stored form: cp1252, at most 45 characters
     std::string county; // England list: the Chapman code; GeoNames: the modern area as given (UTF-8)
-    std::string country; // as the source writes it: ENG, IOM, WLS, SCO, NIR, IRL
+    std::string country; // ENG, IOM, WLS, SCO, NIR, IRL (the new lists' country names are read as these)
     int easting = 0; // whole km on the British grid, or on the Irish grid when irishGrid
     int northing = 0;
+    double eastM = 0; // metres: where the source puts the place (for the England list, its cell's expected position)
+    double northM = 0;
     bool irishGrid = false;
     bool baseLetters = false; // see StoredName
     bool plainApostrophe = false;
@@ -29,6 +35,8 @@ struct SourcePlace {
     long geonameId = 0; // GeoNames
     std::string featureCode; // GeoNames: PPL, PPLA2, PPLX, ...
     long population = 0; // GeoNames: 0 when not known
+    bool precise = true; // Index Villaris: matched to an OpenStreetMap point; Scottish parishes: on a place of its name
+    bool parish = false; // Index Villaris: marked as a parish
 };
 
 struct BadRow {
@@ -53,5 +61,20 @@ SourceRows readEnglandList(std::string_view csvText);
 // GeoNames populated places of Great Britain and Ireland (Northern Ireland on
 // the Irish grid). Throws SourceError when a column is missing.
 SourceRows readGeoNames(std::string_view csvText);
+
+// GeoNames' postal places of Great Britain, each on its own point, with the
+// modern council area. Throws SourceError when a column is missing.
+SourceRows readPostal(std::string_view csvText);
+
+// Index Villaris 1680: England and Wales with historic counties as Chapman
+// codes (the Yorkshire ridings read as YKS). Throws SourceError.
+SourceRows readVillaris(std::string_view csvText);
+
+// The parishes of Scotland's old parish registers with their historic
+// counties; rows without a position are not read. Throws SourceError.
+SourceRows readScottishParishes(std::string_view csvText, int& unpositioned);
+
+// The civil parishes of Ireland, one row for each county a parish lies in.
+SourceRows readIrishParishes(std::string_view csvText);
 
 } // namespace tools

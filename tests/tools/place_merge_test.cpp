@@ -1,4 +1,4 @@
-// One list of places from the two sources: merging, historic counties, county
+// One list of places from the sources: merging, historic counties, county
 // corrections, names, and the places left out to fit the file.
 #include "county_corrections.h"
 #include "csv_table.h"
@@ -16,10 +16,21 @@ using Texts = std::vector<std::string>;
 
 namespace {
 
-SourcePlace england(std::string name, std::string county, int e, int n, int line, bool flagged = false)
+// A source place at the middle of the kilometre square (e, n).
+SourcePlace at(tools::Source source, std::string name, std::string county, std::string country, int e, int n, int line)
 {
     SourcePlace p;
-    std::tie(p.line, p.name, p.county, p.country, p.easting, p.northing) = std::tuple(line, name, county, "ENG", e, n);
+    std::tie(p.source, p.line, p.name, p.county, p.country, p.easting, p.northing) =
+        std::tuple(source, line, name, county, country, e, n);
+    p.irishGrid = country == "IRL" || country == "NIR";
+    p.eastM = e * 1000.0 + 500;
+    p.northM = n * 1000.0 + 500;
+    return p;
+}
+
+SourcePlace england(std::string name, std::string county, int e, int n, int line, bool flagged = false)
+{
+    SourcePlace p = at(tools::Source::EnglandList, name, county, "ENG", e, n, line);
     p.flaggedNotSettlement = flagged;
     return p;
 }
@@ -27,17 +38,26 @@ SourcePlace england(std::string name, std::string county, int e, int n, int line
 SourcePlace geoNames(long id, std::string name, std::string country, std::string area, int e, int n,
                      long population = 1000, std::string feature = "PPL")
 {
-    SourcePlace p = england(name, area, e, n, static_cast<int>(id));
-    std::tie(p.source, p.country, p.irishGrid, p.geonameId, p.featureCode, p.population) =
-        std::tuple(tools::Source::GeoNames, country, country == "IRL" || country == "NIR", id, feature, population);
+    SourcePlace p = at(tools::Source::GeoNames, name, area, country, e, n, static_cast<int>(id));
+    std::tie(p.geonameId, p.featureCode, p.population) = std::tuple(id, feature, population);
+    return p;
+}
+
+SourcePlace other(tools::Source source, std::string name, std::string county, std::string country, int e, int n,
+                  bool precise = true)
+{
+    SourcePlace p = at(source, name, county, country, e, n, 100 + e);
+    p.precise = precise;
     return p;
 }
 
 Place place(std::string name, int e, int n, std::string county = "LEI", char type = 'P',
             Origin origin = Origin::EnglandList)
 {
-    return {
+    Place p{
         .name = name, .type = type, .county = county, .country = "ENG", .easting = e, .northing = n, .origin = origin};
+    tools::setPosition(p, e * 1000.0 + 500, n * 1000.0 + 500, tools::PositionFrom::ListCell);
+    return p;
 }
 
 // name|county|country|easting,northing|type in list order, the counties alone, or the names alone.
@@ -52,40 +72,73 @@ Texts summaries(const std::vector<Place>& places, char only = ' ')
     return out;
 }
 
-TEST(MergeSources, EnglishPlacesTakeTheGeoNamesPositionHistoricCountiesAreFoundAndOnePlaceIsKeptOnce)
+TEST(MergeSources, EachPlaceOnceFromItsMostPreciseSourceWithItsHistoricCounty)
 {
+    using S = tools::Source;
+    const std::vector<SourcePlace> list{england("Ashby-de-la-Zouch", "LEI", 435, 315, 2),
+                                        england("Faraway", "LEI", 400, 300, 5),
+                                        england("Newton", "LEI", 400, 300, 6),
+                                        england("Newton", "LEI", 404, 300, 7),
+                                        england("Herne Bay", "KEN", 616, 166, 8, true),
+                                        england("Grand Union Canal", "BRK", 498, 179, 9, true),
+                                        england("Chirk", "SAL", 329, 337, 10),
+                                        england("Holme", "YKS", 412, 502, 12),
+                                        england("Holme", "NTT", 415, 502, 14),
+                                        england("Redbridge", "SRY", 544, 188, 16),
+                                        england("Thorney", "HUN", 528, 304, 17),
+                                        england("Eddystone Rocks", "DEV", 238, 33, 18),
+                                        england("Old River Witham", "LIN", 500, 360, 19),
+                                        england("White Roding (White Roothing)", "ESS", 556, 213, 20),
+                                        england("White Roothing (White Roding)", "ESS", 556, 213, 21)};
+    const std::vector<SourcePlace> gn{
+        geoNames(1, "Ashby-de-la-Zouch", "ENG", "Leicestershire", 435, 316, 12370),
+        geoNames(3, "Faraway", "ENG", "Leicestershire", 406, 300, 600), // 6 km away: another place, unused
+        geoNames(4, "Newton", "ENG", "L", 403, 301), // the nearer Newton takes it
+        geoNames(5, "Herne Bay", "ENG", "Kent", 617, 168, 36642),
+        geoNames(6, "Chirk", "WLS", "Wrexham", 329, 338),
+        geoNames(9, "Newark on Trent", "ENG", "Nottinghamshire", 479, 353, 27700), // a town the list lacks
+        geoNames(2964180, "Gaillimh", "IRL", "County Galway", 129, 225, 83456, "PPLA"),
+        geoNames(2643734, "Londonderry County Borough", "NIR", "Derry City and Strabane", 244, 416, 87153, "PPLX"),
+        geoNames(7, "Edinburgh", "SCO", "City of Edinburgh", 325, 673, 464990, "PPLA"),
+        geoNames(8, "Somewhere", "SCO", "Atlantis", 100, 700)};
+    const std::vector<SourcePlace> postal{other(S::GeoNamesPostal, "Redbridge", "London", "ENG", 543, 187),
+                                          other(S::GeoNamesPostal, "Cenarth", "Ceredigion", "WLS", 226, 241),
+                                          other(S::GeoNamesPostal, "Leith", "City of Edinburgh", "SCO", 327, 676),
+                                          other(S::GeoNamesPostal, "Edinburgh", "City of Edinburgh", "SCO", 326, 673)};
+    const std::vector<SourcePlace> villaris{other(S::IndexVillaris, "Redbridge", "ESS", "ENG", 545, 189, false),
+                                            other(S::IndexVillaris, "Thorney", "CAM", "ENG", 528, 303),
+                                            other(S::IndexVillaris, "Newark", "NTT", "ENG", 480, 354, false),
+                                            other(S::IndexVillaris, "Kenarth", "CMN", "WLS", 227, 241, false),
+                                            other(S::IndexVillaris, "Llandygwydd", "CGN", "WLS", 224, 245)};
+    const std::vector<SourcePlace> parishes{other(S::ScottishParishes, "North Leith", "MLN", "SCO", 327, 677)};
+    const std::vector<SourcePlace> irish{other(S::IrishParishes, "Templemore", "LDY", "NIR", 244, 415)};
     tools::MergeStats stats;
-    auto places = tools::mergeSources(
-        {england("Ashby-de-la-Zouch", "LEI", 435, 315, 2), england("Faraway", "LEI", 400, 300, 5),
-         england("Newton", "LEI", 400, 300, 6), england("Newton", "LEI", 404, 300, 7),
-         england("Herne Bay", "KEN", 616, 166, 8, true), england("Grand Union Canal", "BRK", 498, 179, 9, true),
-         england("Chirk", "SAL", 329, 337, 10), england("Holme", "YKS", 412, 502, 12),
-         england("Holme", "NTT", 415, 502, 14), england("Holme", "LIN", 414, 502, 15)},
-        {geoNames(1, "Ashby-de-la-Zouch", "ENG", "Leicestershire", 435, 316, 12370),
-         geoNames(3, "Faraway", "ENG", "Leicestershire", 406, 300, 600), // 6 km away: another place, unused
-         geoNames(4, "Newton", "ENG", "L", 403, 301), // the nearer Newton takes it
-         geoNames(5, "Herne Bay", "ENG", "Kent", 617, 168, 36642), geoNames(6, "Chirk", "WLS", "Wrexham", 329, 338),
-         geoNames(2964180, "Gaillimh", "IRL", "County Galway", 129, 225, 83456, "PPLA"),
-         geoNames(2643736, "Derry", "NIR", "Derry City and Strabane", 244, 416, 83652, "PPLA2"),
-         geoNames(2643734, "Londonderry County Borough", "NIR", "Derry City and Strabane", 244, 416, 87153, "PPLX"),
-         geoNames(7, "Edinburgh", "SCO", "City of Edinburgh", 325, 673, 464990, "PPLA"),
-         geoNames(8, "Somewhere", "SCO", "Atlantis", 100, 700)},
-        stats);
-    // GeoNames' own places first, then those it holds: the England list's spelling and county stay, but not
-    // across a border. Holme 2 km from the first is the same place, 3 km away another.
+    const tools::MergeSources sources{list, gn, postal, villaris, parishes, irish};
+    auto places = tools::mergeSources(sources, stats);
+    // Ireland, Scotland, Wales, then England's places with a precise position, then those at their list cell.
+    // Redbridge: Index Villaris' county, the postal position; Thorney: its county and its OpenStreetMap point;
+    // Cenarth: the county of the nearest Welsh place of Index Villaris, as no place of its name is near.
     EXPECT_EQ(summaries(places),
-              (Texts{"Chirk|DEN|WLS|329,338|V", "Galway|GAL|IRL|129,225|T IG", "Derry|LDY|IRL|244,416|T IG",
-                     "Edinburgh|MLN|SCT|325,673|C", "Ashby-de-la-Zouch|LEI|ENG|435,316|T", "Newton|LEI|ENG|403,301|V",
-                     "Herne Bay|KEN|ENG|617,168|T", "Faraway|LEI|ENG|400,300|P", "Newton|LEI|ENG|400,300|P",
-                     "Holme|YKS|ENG|412,502|P", "Holme|NTT|ENG|415,502|P"}));
-    EXPECT_EQ(std::tuple(stats.geoNamesPositions, stats.geoNamesEnglandUnused, stats.flaggedKept, stats.flaggedLeftOut,
-                         stats.duplicates, stats.englishNames),
-              std::tuple(3, 1, 1, 1, 1, 1));
+              (Texts{"Galway|GAL|IRL|129,225|T IG", "Templemore|LDY|IRL|244,415|A IG", "Edinburgh|MLN|SCT|325,673|C",
+                     "Leith|MLN|SCT|327,676|P", "North Leith|MLN|SCT|327,677|A", "Chirk|DEN|WLS|329,338|V",
+                     "Cenarth|CMN|WLS|226,241|P", "Llandygwydd|CGN|WLS|224,245|P",
+                     "Ashby-de-la-Zouch|LEI|ENG|435,316|T", "Newton|LEI|ENG|403,301|V", "Herne Bay|KEN|ENG|617,168|T",
+                     "Redbridge|ESS|ENG|543,187|P", "Thorney|CAM|ENG|528,303|P", "Newark on Trent|NTT|ENG|479,353|T",
+                     "Faraway|LEI|ENG|400,300|P", "Newton|LEI|ENG|400,300|P", "Holme|YKS|ENG|412,502|P",
+                     "Holme|NTT|ENG|415,502|P", "White Roding (White Roothing)|ESS|ENG|556,213|P"}));
+    EXPECT_EQ(std::tuple(stats.geoNamesPositions, stats.postalPositions, stats.villarisPositions,
+                         stats.listCellPositions, stats.villarisCounties, stats.geoNamesEnglandAdded),
+              std::tuple(3, 1, 1, 5, 2, 1));
+    EXPECT_EQ(std::tuple(stats.flaggedKept, stats.flaggedLeftOut, stats.duplicates, stats.englishNames),
+              std::tuple(1, 1, 0, 1));
     EXPECT_EQ(stats.crossBorder, Texts{"Chirk (SAL)"});
-    EXPECT_EQ(stats.notPlaces, Texts{"Londonderry County Borough"});
+    EXPECT_EQ(stats.aliases, Texts{"White Roothing (White Roding)"});
+    EXPECT_EQ(stats.notPlaces, (Texts{"Eddystone Rocks", "Old River Witham", "Londonderry County Borough"}));
     ASSERT_EQ(stats.noCounty.size(), 1u);
     EXPECT_EQ(tools::describe(stats.noCounty[0]),
-              "places_geonames_gb_ie.csv line 8: no historic county is known for the area \"Atlantis\": \"Somewhere\"");
+              "places_geonames_gb_ie.csv line 8: no historic county is known for \"Atlantis\": \"Somewhere\"");
+    ASSERT_EQ(stats.cellVsGeoNames.size(), 3u); // the list's position of each place GeoNames gives one for
+    EXPECT_EQ(stats.cellVsGeoNames[0].first.northing, 315500);
     const std::tuple<const char*, long, char> types[] = {
         {"PPLC", 1000, 'C'}, {"PPL", 100000, 'C'}, {"PPL", 99999, 'T'}, {"PPLA2", 0, 'T'},     {"PPLA", 100, 'T'},
         {"PPL", 5000, 'T'},  {"PPL", 4999, 'V'},   {"PPLA3", 0, 'V'},   {"PPLX", 300000, 'D'}, {"PPLL", 32000, 'T'}};
@@ -156,7 +209,7 @@ TEST(SelectPlaces, LeavesOutWaterwaysThenTheNearestHamletsThenOthers)
                                  place("Ashby End", 401, 300), // 1 km away
                                  place("Far End", 430, 330), // alone
                                  place("Blackfordby", 401, 301), // 1.4 km from Ashby
-                                 place("Town", 400, 301, "LEI", 'T', Origin::EnglandListGeoNamesPosition),
+                                 place("Town", 400, 301, "LEI", 'T', Origin::GeoNames),
                                  place("Crowded End", 401, 301)};
     // limit, places left, waterways, hamlets and others left out
     const std::tuple<std::size_t, Texts, int, int, int> cases[] = {

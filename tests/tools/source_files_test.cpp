@@ -73,6 +73,7 @@ TEST(SourcePlaces, SetBadRowsAsideWithTheirLineAndReason)
         {'E', "Hay,BRE,,ENG,,,304,228,SO0428,", "the county code \"BRE\" is not one of ENG: \"Hay\""},
         {'E', "Hay,BRE,,WLS,,,304,228,SO0428,", "the country \"WLS\" is not England or the Isle of Man: \"Hay\""},
         {'E', "Short,LEI,,ENG,,,435,315,SK3515", "expected 10 fields, found 9: \"Short\""},
+        {'E', "Lat,LEI,,ENG,52.7x,-1.47,435,315,SK3515,", "latitude \"52.7x\" is not a number: \"Lat\""},
         {'G', "1,Kyrenia,,,CYP,,,,,,,,", "the country \"CYP\" is not in Great Britain or Ireland: \"Kyrenia\""},
         {'G', "1,Cork,,PPL,IRL,Cork,1,,,BNG,167,71,W6771", "the grid \"BNG\" is not the grid of IRL: \"Cork\""},
         {'G', "1,Far,,PPL,IRL,Kerry,1,,,IG,500,71,V0071", "the position 500,71 is off the Irish grid: \"Far\""},
@@ -80,13 +81,43 @@ TEST(SourcePlaces, SetBadRowsAsideWithTheirLineAndReason)
         {'G', "1,Αθήνα,,,,,,,,,,,", "the name has a character cp1252 lacks: \"Αθήνα\""}};
     for (const auto& [list, row, report] : cases) {
         // The good row before it is read, the bad one is not.
-        auto rows = list == 'G'
-                        ? tools::readGeoNames(kGeoNamesHeader + "2,Good,,PPL,ENG,Kent,1,,,BNG,617,168,TR1768\r\n" + row)
-                        : tools::readEnglandList(kEnglandHeader + "Good,LEI,,ENG,,,435,315,SK3515,\r\n" + row + "\r\n");
+        auto rows = list == 'G' ? tools::readGeoNames(
+                        kGeoNamesHeader + "2,Good,,PPL,ENG,Kent,1,51.37,1.13,BNG,617,168,TR1768\r\n" + row)
+                                : tools::readEnglandList(
+                                    kEnglandHeader + "Good,LEI,,ENG,52.74,-1.47,435,315,SK3515,\r\n" + row + "\r\n");
         EXPECT_EQ(rows.places.size(), 1u) << row;
         EXPECT_EQ(described(rows.bad), Texts{std::string(list == 'G' ? tools::kGeoNamesFile : tools::kEnglandListFile)
                                              + " line 3: " + report});
     }
+}
+
+TEST(SourcePlaces, TheParishLevelListsReadTheirCountiesAndLeaveOutWhatHasNoPosition)
+{
+    auto villaris = tools::readVillaris("name,lat,lon,easting,northing,county,chapman,country,type,hundred,"
+                                        "position_method,source_id\n"
+                                        "Thorney,,,528100,303900,,CAM,England,parish,,osm-node,\n"
+                                        "Ecclesfield,,,435000,394000,,WRY,England,settlement,,iv1680-tps,\n"
+                                        "Hay,,,322900,242200,,BRE,England,seat,,osm-node,\n");
+    ASSERT_EQ(villaris.places.size(), 2u);
+    EXPECT_EQ(std::tuple(villaris.places[0].county, villaris.places[0].precise, villaris.places[0].parish,
+                         villaris.places[0].easting, villaris.places[1].county, villaris.places[1].precise),
+              std::tuple("CAM", true, true, 528, "YKS", false)); // a riding is stored as Yorkshire
+    EXPECT_EQ(described(villaris.bad),
+              Texts{"ew_index_villaris_1680.csv line 4: the county code \"BRE\" is not one of ENG: \"Hay\""});
+    int unpositioned = 0;
+    auto parishes = tools::readScottishParishes("name,lat,lon,easting,northing,county,chapman,country,type,"
+                                                "position_method,source_id\n"
+                                                "Bressay,,,,,Shetland,SHI,Scotland,parish,unpositioned,\n"
+                                                "Lerwick,,,447700,1141300,Shetland,SHI,Scotland,parish,"
+                                                "geonames-name-match,\n",
+                                                unpositioned);
+    EXPECT_EQ(std::tuple(parishes.places.size(), unpositioned, parishes.places[0].name, parishes.places[0].precise),
+              std::tuple(1u, 1, "Lerwick", true));
+    auto postal = tools::readPostal("name,lat,lon,grid,easting,northing,county_modern,country,source_id\n"
+                                    "Belfast,,,BNG,0,0,Belfast,Northern Ireland,\nAtlantis,,,BNG,1,1,,Elsewhere,\n");
+    EXPECT_TRUE(postal.places.empty()); // Northern Ireland is on the British grid there: not read
+    EXPECT_EQ(described(postal.bad), Texts{"gb_places_geonames_postal.csv line 3: the country \"Elsewhere\" is not in "
+                                           "Great Britain or Ireland: \"Atlantis\""});
 }
 
 TEST(PlotAndMapFiles, KeepEveryGoodLineAsItStandsAndNameEachBadOne)

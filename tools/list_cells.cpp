@@ -1,0 +1,68 @@
+#include "list_cells.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace tools {
+namespace {
+
+constexpr double kCellDeg = 0.01;
+constexpr double kSquareM = 1000.0;
+
+// Whether p lies inside the convex quadrilateral q, its corners anticlockwise; edges count as inside.
+bool inside(const std::array<GridPoint, 4>& q, double e, double n)
+{
+    for (std::size_t i = 0; i < q.size(); ++i) {
+        const GridPoint& a = q[i];
+        const GridPoint& b = q[(i + 1) % q.size()];
+        if ((b.easting - a.easting) * (n - a.northing) - (b.northing - a.northing) * (e - a.easting) < 0)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+ListCell listCellPosition(double latitudeDeg, double longitudeDeg)
+{
+    // Cutting towards zero: a west longitude of -1.47 stands for -1.48 < lon <= -1.47.
+    double west = longitudeDeg, east = longitudeDeg + kCellDeg;
+    if (longitudeDeg < 0) {
+        west = longitudeDeg - kCellDeg;
+        east = longitudeDeg;
+    } else if (longitudeDeg == 0) {
+        west = -kCellDeg;
+    }
+    const double south = latitudeDeg, north = latitudeDeg + kCellDeg;
+    const std::array<GridPoint, 4> cell{toNationalGrid(south, west, false), toNationalGrid(south, east, false),
+                                        toNationalGrid(north, east, false), toNationalGrid(north, west, false)};
+    double minE = cell[0].easting, maxE = minE, minN = cell[0].northing, maxN = minN;
+    for (const GridPoint& c : cell) {
+        minE = std::min(minE, c.easting);
+        maxE = std::max(maxE, c.easting);
+        minN = std::min(minN, c.northing);
+        maxN = std::max(maxN, c.northing);
+    }
+    ListCell out;
+    double sumE = 0, sumN = 0;
+    for (double e = std::ceil(minE / kSquareM) * kSquareM; e <= maxE; e += kSquareM)
+        for (double n = std::ceil(minN / kSquareM) * kSquareM; n <= maxN; n += kSquareM)
+            if (inside(cell, e, n)) {
+                sumE += e;
+                sumN += n;
+                ++out.corners;
+            }
+    if (out.corners == 0) {
+        for (const GridPoint& c : cell) {
+            sumE += c.easting / 4;
+            sumN += c.northing / 4;
+        }
+        out.expected = {sumE + kSquareM / 2, sumN + kSquareM / 2};
+    } else {
+        out.expected = {sumE / out.corners + kSquareM / 2, sumN / out.corners + kSquareM / 2};
+    }
+    return out;
+}
+
+} // namespace tools
