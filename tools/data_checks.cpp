@@ -101,7 +101,7 @@ double quantile(std::vector<double> sorted, double q)
     if (sorted.empty())
         return 0;
     std::sort(sorted.begin(), sorted.end());
-    std::size_t i = static_cast<std::size_t>(q * static_cast<double>(sorted.size() - 1) + 0.5);
+    const auto i = static_cast<std::size_t>(std::lround(q * static_cast<double>(sorted.size() - 1)));
     return sorted[std::min(i, sorted.size() - 1)];
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdint>
 
 namespace tools {
 namespace {
@@ -46,9 +47,13 @@ ListCell listCellPosition(double latitudeDeg, double longitudeDeg)
     }
     ListCell out;
     double sumE = 0, sumN = 0;
-    for (double e = std::ceil(minE / kSquareM) * kSquareM; e <= maxE; e += kSquareM)
-        for (double n = std::ceil(minN / kSquareM) * kSquareM; n <= maxN; n += kSquareM)
-            if (inside(cell, e, n)) {
+    // Whole kilometres counted, so every corner is an exact multiple of a square.
+    const auto firstE = static_cast<std::int64_t>(std::ceil(minE / kSquareM));
+    const auto firstN = static_cast<std::int64_t>(std::ceil(minN / kSquareM));
+    for (std::int64_t ke = firstE; static_cast<double>(ke) * kSquareM <= maxE; ++ke)
+        for (std::int64_t kn = firstN; static_cast<double>(kn) * kSquareM <= maxN; ++kn)
+            if (const double e = static_cast<double>(ke) * kSquareM, n = static_cast<double>(kn) * kSquareM;
+                inside(cell, e, n)) {
                 sumE += e;
                 sumN += n;
                 ++out.corners;
