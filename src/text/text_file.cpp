@@ -13,13 +13,24 @@ namespace text {
 
 std::string_view takeLine(std::string_view& rest)
 {
-    // Two memchr scans, the second only as far as the first reached: far
-    // quicker on long files than testing each character for both ends.
-    std::size_t end = rest.size();
-    if (const void* cr = std::memchr(rest.data(), '\r', end))
-        end = static_cast<std::size_t>(static_cast<const char*>(cr) - rest.data());
-    if (const void* lf = std::memchr(rest.data(), '\n', end))
-        end = static_cast<std::size_t>(static_cast<const char*>(lf) - rest.data());
+    // memchr for both line ends, a window at a time: far quicker than testing
+    // each character for both, and a file that lacks one of them (LF only, or
+    // CR only) is never searched to its end for every line.
+    constexpr std::size_t kWindow = 256;
+    std::size_t end = 0;
+    while (end < rest.size()) {
+        const char* from = rest.data() + end;
+        const std::size_t window = std::min(kWindow, rest.size() - end);
+        const auto* cr = static_cast<const char*>(std::memchr(from, '\r', window));
+        const std::size_t beforeCr = cr != nullptr ? static_cast<std::size_t>(cr - from) : window;
+        if (const auto* lf = static_cast<const char*>(std::memchr(from, '\n', beforeCr))) {
+            end += static_cast<std::size_t>(lf - from);
+            break;
+        }
+        end += beforeCr;
+        if (cr != nullptr)
+            break;
+    }
     std::string_view line = rest.substr(0, end);
     if (end < rest.size() && rest[end] == '\r' && end + 1 < rest.size() && rest[end + 1] == '\n')
         ++end;

@@ -16,7 +16,12 @@ TEST(TextFile, SplitsAtCrLfOrCrLfStopsAtNulAndJoinsWithCrLf)
                                                    {"a\rb\r", {"a", "b"}},
                                                    {"a\r\r\nb", {"a", "", "b"}},
                                                    {std::string("a\r\nb\0c\r\nd", 9), {"a", "b"}},
-                                                   {"trailing ", {"trailing "}}};
+                                                   {"trailing ", {"trailing "}},
+                                                   // Line ends either side of a 256-byte search window.
+                                                   {std::string(255, 'x') + "\r\ny", {std::string(255, 'x'), "y"}},
+                                                   {std::string(256, 'x') + "\r\ny", {std::string(256, 'x'), "y"}},
+                                                   {std::string(600, 'x') + "\ny\n", {std::string(600, 'x'), "y"}},
+                                                   {std::string(513, 'x') + "\ry", {std::string(513, 'x'), "y"}}};
     for (const auto& [content, lines] : cases)
         EXPECT_EQ(text::splitLines(content), lines) << content;
     EXPECT_EQ(text::joinLines({}), "");
