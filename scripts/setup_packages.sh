@@ -1,8 +1,8 @@
 # Sourced by start.sh and test.sh: installs the Debian packages the build and
 # the tests need, when any of them is missing. Uses apt-get as root, else sudo.
 
-STEEPLEWATCHER_PACKAGES="g++ cmake ninja-build libgtest-dev googletest libbenchmark-dev qt6-base-dev qt6-svg-dev \
-fonts-liberation xvfb xauth poppler-utils imagemagick x11-apps"
+STEEPLEWATCHER_PACKAGES="g++ cmake ninja-build libgtest-dev googletest libbenchmark-dev libsqlite3-dev qt6-base-dev \
+qt6-svg-dev fonts-liberation xvfb xauth poppler-utils imagemagick x11-apps"
 
 # The house style's checkers, needed by the test command only.
 STEEPLEWATCHER_TEST_PACKAGES="clang-format clang-tidy"

@@ -8,6 +8,7 @@
 #include "ui/main_window.h"
 #include "ui/qt_ports.h"
 #include "ui/qt_text.h"
+#include "ui/quit_when_shown.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -25,10 +26,14 @@ int main(int argc, char* argv[])
     // caption is "Parishfm" alone.
     QApplication::setApplicationName(ui::toQt(app::msg::kApplicationTitle));
 
-    // --my-tools (or STEEPLEWATCHER_MY_TOOLS=1) shows the maintainer's menu.
-    bool myToolsOption = false;
-    for (int i = 1; i < argc; ++i)
-        myToolsOption = myToolsOption || std::string_view(argv[i]) == "--my-tools";
+    // --my-tools (or STEEPLEWATCHER_MY_TOOLS=1) shows the maintainer's menu;
+    // --quit-when-shown ends the program once its main window is on the screen.
+    bool myToolsOption = false, quitWhenShownOption = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view option(argv[i]);
+        myToolsOption = myToolsOption || option == "--my-tools";
+        quitWhenShownOption = quitWhenShownOption || option == ui::kQuitWhenShownOption;
+    }
     // The splash is painted at once and stays while the windows are made; a
     // start that is ready closes it straight away.
     auto splash = std::make_unique<ui::SplashScreen>();
@@ -42,6 +47,8 @@ int main(int argc, char* argv[])
                         app::mapHostSetting(), app::myToolsSetting(myToolsOption));
     ports.dialogs.setParent(&desktop.mainWindow());
     splash.reset();
+    if (quitWhenShownOption)
+        ui::quitWhenShown(desktop.mainWindow());
     desktop.start();
     // Without its data file the program has said so and ends, asking nothing.
     if (desktop.ended())
