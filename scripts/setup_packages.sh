@@ -4,8 +4,14 @@
 STEEPLEWATCHER_PACKAGES="g++ cmake ninja-build libgtest-dev googletest libbenchmark-dev libsqlite3-dev qt6-base-dev \
 qt6-svg-dev fonts-liberation xvfb xauth poppler-utils imagemagick x11-apps"
 
-# The house style's checkers, needed by the test command only.
-STEEPLEWATCHER_TEST_PACKAGES="clang-format clang-tidy"
+# The Debian package's makers: CPack's DEB generator finds the programs with
+# file(1) and their libraries' packages with dpkg-shlibdeps (dpkg-dev).
+STEEPLEWATCHER_DEB_PACKAGES="dpkg-dev file"
+
+# The house style's checkers, and the validators of the installed tree (the
+# desktop entry, the AppStream metadata, the manual pages), needed by the
+# test command only; it makes the Debian package too.
+STEEPLEWATCHER_TEST_PACKAGES="clang-format clang-tidy desktop-file-utils appstream groff-base $STEEPLEWATCHER_DEB_PACKAGES"
 
 # clang and its libFuzzer runtime, for scripts/fuzz.sh.
 STEEPLEWATCHER_FUZZ_PACKAGES="clang libclang-rt-14-dev"

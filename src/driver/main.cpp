@@ -1,5 +1,7 @@
-// steeplewatcher-script [SCRIPT]: runs the program headless from a script
-// (standard input when none is given) in the current directory.
+// steeplewatcher-script [OPTION]... [SCRIPT]: runs the program headless from a
+// script (standard input when none is given) in the working directory.
+#include "app/command_line.h"
+#include "app/start_directory.h"
 #include "driver/script_reader.h"
 #include "driver/script_runner.h"
 #include "render/picture.h"
@@ -11,29 +13,30 @@
 #include <fstream>
 #include <iostream>
 #include <iterator>
+#include <span>
 
 int main(int argc, char** argv)
 {
-    if (argc > 2) {
-        std::cerr << "usage: steeplewatcher-script [SCRIPT]\n";
-        return driver::kScriptFailed;
-    }
+    const app::StartOptions options =
+        app::readDriverCommandLine(std::span<char* const>(argv, static_cast<std::size_t>(argc)));
+    if (options.action != app::StartAction::Run)
+        return app::finishWithoutRunning(options);
     std::string script;
-    const std::string source = argc == 2 ? argv[1] : "standard input";
+    const std::string source = options.script.value_or("standard input");
     std::error_code ec;
-    if (argc == 2 && std::filesystem::is_directory(argv[1], ec)) {
+    if (options.script && std::filesystem::is_directory(*options.script, ec)) {
         std::cerr << "steeplewatcher-script: cannot read " << source << ": " << std::strerror(EISDIR) << '\n';
         return driver::kScriptFailed;
     }
     std::ifstream file;
-    if (argc == 2) {
-        file.open(argv[1], std::ios::binary);
+    if (options.script) {
+        file.open(*options.script, std::ios::binary);
         if (!file) {
             std::cerr << "steeplewatcher-script: cannot read " << source << ": " << std::strerror(errno) << '\n';
             return driver::kScriptFailed;
         }
     }
-    std::istream& in = argc == 2 ? file : std::cin;
+    std::istream& in = options.script ? file : std::cin;
     // Read in blocks up to the largest script; a read error is a script error, not an abort.
     try {
         char block[65536];
@@ -53,9 +56,24 @@ int main(int argc, char** argv)
         std::cerr << "steeplewatcher-script: cannot read " << source << '\n';
         return driver::kScriptFailed;
     }
+    // The script is read before the working directory is entered: a relative SCRIPT names a file of the
+    // directory the driver was started in.
+    std::filesystem::path workingDirectory;
+    try {
+        // The current directory unless told otherwise, whatever it holds: a
+        // missing Parishes.Dat is the program's own message, as in any directory.
+        const app::WorkingDirectory work =
+            app::enterWorkingDirectory(options.userData ? options.directory : options.directory.value_or("."));
+        for (const std::string& problem : work.problems)
+            std::cerr << "steeplewatcher-script: " << problem << '\n';
+        workingDirectory = work.path;
+    } catch (const app::StartError& e) {
+        std::cerr << "steeplewatcher-script: " << e.what() << '\n';
+        return driver::kScriptFailed;
+    }
     int status = 1;
     try {
-        status = driver::runSession(script, std::filesystem::current_path(), std::cout, std::cerr);
+        status = driver::runSession(script, workingDirectory, std::cout, std::cerr);
     } catch (const std::exception& e) {
         std::cerr << "steeplewatcher-script: " << e.what() << '\n';
     }

@@ -409,7 +409,8 @@ bool isWrittenBy(const GoldenCase& c, const std::string& file)
     return std::find(c.writes.begin(), c.writes.end(), file) != c.writes.end();
 }
 
-// Runs the built driver in dir: "ARGUMENTS" as a shell would take them. The
+// Runs the built driver in dir, which it takes as its working directory as it
+// is: "ARGUMENTS" as a shell would take them. The
 // disk stands for drive A: (a folder that does not exist, when there is none).
 testsupport::CommandRun runDriver(const TempDir& dir, const std::string& arguments,
                                   const fs::path& disk = "/nonexistent", bool myTools = false)
@@ -417,7 +418,7 @@ testsupport::CommandRun runDriver(const TempDir& dir, const std::string& argumen
     const TempDir output; // not in dir, whose files the cases compare
     return testsupport::runCommand(std::string("STEEPLEWATCHER_MY_TOOLS=") + (myTools ? "1" : "0")
                                        + " STEEPLEWATCHER_DRIVE_A=" + testsupport::quoted(disk) + " "
-                                       + testsupport::quoted(STEEPLEWATCHER_SCRIPT) + " " + arguments,
+                                       + testsupport::quoted(STEEPLEWATCHER_SCRIPT) + " --directory . " + arguments,
                                    dir.path(), output.path());
 }
 
@@ -534,7 +535,8 @@ TEST(DriverProgram, RefusesAScriptItCannotRead)
     EXPECT_EQ(run.status, 2);
 
     run = runDriver(dir, "a b < /dev/null");
-    EXPECT_EQ(run.err, "usage: steeplewatcher-script [SCRIPT]\n");
+    EXPECT_EQ(run.err, "steeplewatcher-script: extra operand 'b'\n"
+                       "Try 'steeplewatcher-script --help' for more information.\n");
     EXPECT_EQ(run.status, 2);
 
     // A folder, and a device that never ends, are refused rather than read.
