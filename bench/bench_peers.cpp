@@ -16,6 +16,7 @@
 #include "grid/distance.h"
 #include "ratio_report.h"
 #include "records/parish_record.h"
+#include "started_program.h"
 #include "text/ansi.h"
 #include "text/file_replace.h"
 #include "text/text_file.h"
@@ -34,14 +35,7 @@
 
 namespace {
 
-// 30,000 records, or as many as STEEPLEWATCHER_BENCH_RECORDS says (as bench_records).
-int recordsWanted()
-{
-    const char* wanted = std::getenv("STEEPLEWATCHER_BENCH_RECORDS");
-    const int n = wanted != nullptr ? std::atoi(wanted) : 0;
-    return n > 1000 ? n : 30000;
-}
-const int kRecords = recordsWanted();
+const int kRecords = bench::recordsWanted();
 bench::GeneratedDataFile* generated = nullptr;
 
 // The questions asked of both.
@@ -327,19 +321,8 @@ Listing radiusListing(Peer& peer)
 
 // The program after start, with a person who sees and hears nothing, its
 // commands reached through the main window's controls (as bench_records).
-struct StartedCore {
-    std::ostream nowhere{nullptr};
-    driver::ScriptPorts person{nowhere};
-    app::Program program{person.ports(), generated->folder(), "localhost"};
-    app::Parishfm& core = program.mainWindow();
-
-    StartedCore() { program.start(); }
-    void set(std::string_view control, std::string text) { *core.control(control)->text = std::move(text); }
-    void click(app::Window& window, std::string_view control)
-    {
-        program.dispatcher().dispatch(window.control(control)->onClick);
-    }
-    void click(std::string_view control) { click(core, control); }
+struct StartedCore : bench::StartedProgram {
+    StartedCore() : StartedProgram(generated->folder()) {}
 
     void findFirst()
     {
@@ -349,9 +332,9 @@ struct StartedCore {
     void countyList()
     {
         set("TarPar", kCounty);
-        person.answers().push_back({driver::Answer::Kind::Yes, {}});
+        answerYes();
         click("SelectedCounty1");
-        click(*program.window("ParListFm"), "Close");
+        closeViewer();
     }
     void radiusSearch()
     {

@@ -9,6 +9,7 @@
 #include "records/data_file.h"
 #include "records/sort_by_name.h"
 #include "reports/csv_convert.h"
+#include "started_program.h"
 #include "text/file_replace.h"
 #include "text/text_file.h"
 
@@ -26,15 +27,7 @@
 
 namespace {
 
-// 30,000 records, or as many as STEEPLEWATCHER_BENCH_RECORDS says (300000
-// shows how each cost grows with the file).
-int recordsWanted()
-{
-    const char* wanted = std::getenv("STEEPLEWATCHER_BENCH_RECORDS");
-    const int n = wanted != nullptr ? std::atoi(wanted) : 0;
-    return n > 1000 ? n : 30000;
-}
-const int kRecords = recordsWanted();
+const int kRecords = bench::recordsWanted();
 bench::GeneratedDataFile* generated = nullptr;
 
 // The baseline: one read() of the whole file into memory.
@@ -83,24 +76,9 @@ void CountRecords(benchmark::State& state)
     }
 }
 
-// The program after start, with a person who sees and hears nothing. Commands
-// are reached as the person reaches them: through the main window's controls.
-struct StartedCore {
-    std::ostream nowhere{nullptr};
-    driver::ScriptPorts person{nowhere};
-    app::Program program{person.ports(), generated->folder(), "localhost"};
-    app::Parishfm& core = program.mainWindow();
-
-    StartedCore() { program.start(); }
-    void set(std::string_view control, std::string text) { *core.control(control)->text = std::move(text); }
-    void click(app::Window& window, std::string_view control)
-    {
-        program.dispatcher().dispatch(window.control(control)->onClick);
-    }
-    void click(std::string_view control) { click(core, control); }
-    void answerYes() { person.answers().push_back({driver::Answer::Kind::Yes, {}}); }
-    // Closes the report viewer, so the next report is loaded again.
-    void closeViewer() { click(*program.window("ParListFm"), "Close"); }
+// The program started on the generated file.
+struct StartedCore : bench::StartedProgram {
+    StartedCore() : StartedProgram(generated->folder()) {}
 };
 
 // A move by one record: the record line, its neighbours before and after.
