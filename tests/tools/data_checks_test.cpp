@@ -66,6 +66,7 @@ TEST(OffLand, DistanceFromTheRingsAndWhatIsLeftOut)
                               place("Tresco", 89.5, 14.5, ListCell), place("Scilly on IG", 89.5, 14.5, GeoNames, true)};
     tools::OffLandCheck check = tools::leaveOutOffLand(places, land);
     std::vector<std::string> kept;
+    kept.reserve(places.size());
     for (const Place& p : places)
         kept.push_back(p.name);
     EXPECT_EQ(kept, (std::vector<std::string>{"Shore", "Firth", "Tresco"}));

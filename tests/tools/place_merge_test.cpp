@@ -164,7 +164,7 @@ TEST(CorrectCounties, WorcestershireToHerefordshireAndCountiesImpossibleForTheir
 
 TEST(CorrectCounties, TheNorthWestByItsNearestIndexVillarisPlacesAndHandCorrectionsThatMustFindTheirRecord)
 {
-    auto iv = [](std::string name, std::string county, int e, int n) {
+    auto iv = [](const std::string& name, const std::string& county, int e, int n) {
         return other(tools::Source::IndexVillaris, name, county, "ENG", e, n);
     };
     // Three Westmorland places near Appleby; two Lancashire and one Cumberland place near Ulverston; a Furness
