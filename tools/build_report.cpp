@@ -121,6 +121,10 @@ std::string BuildFacts::report(const std::vector<BuiltFile>& files) const
         << joined(merge.aliases) << ")\n";
     out << "  England list rows GeoNames places in Wales or Scotland: " << merge.crossBorder.size() << " ("
         << joined(merge.crossBorder) << ")\n";
+    out << "  more than " << kOffLandM / 1000 << " km off land (" << kPointOffLandM / 1000
+        << " km for a point of its own): " << offLand.leftOut.size() << " (" << joined(offLand.leftOut)
+        << "); kept on small islands the coastline lacks " << offLand.onSmallIslands
+        << ", kept as a point of its own on the generalised coast " << offLand.onGeneralisedCoast << "\n";
     out << "  the same place twice (same name within " << kDuplicateKm << " km): " << merge.duplicates << "\n";
     out << "  GeoNames rows of England and Man that the England list lacks, not towns (not used): "
         << merge.geoNamesEnglandUnused << "\n";
@@ -138,7 +142,10 @@ std::string BuildFacts::report(const std::vector<BuiltFile>& files) const
         << ", the expected position of the list's cell " << merge.listCellPositions << " (before the limit)\n";
     out << "England list counties corrected: by Index Villaris " << merge.villarisCounties
         << ", Worcestershire to Herefordshire " << counties.toHerefordshire
-        << ", impossible for their metropolitan borough " << counties.impossible << "\n";
+        << ", impossible for their metropolitan borough " << counties.impossible
+        << ", by the nearest Index Villaris places in the north-west " << counties.northWest.size() << " ("
+        << joined(counties.northWest) << "), by hand " << counties.byHand.size() << " (" << joined(counties.byHand)
+        << ")\n";
     out << "County screen (no record of the same county within " << kOutlierKm << " km, or none of the " << kNeighbours
         << " nearest records of it): " << screen.flagged << " flagged; kept as a parish-level source gives "
         << screen.confirmed << ", kept as isolated " << screen.isolated << ", documented exceptions "
@@ -148,6 +155,8 @@ std::string BuildFacts::report(const std::vector<BuiltFile>& files) const
         << " people or more without a record of their name within 5 km: " << towns.size() << "\n";
     out << "Positions against independent ones:\n";
     out << "  the England list's cell, expected position, against GeoNames: " << describe(cellFigures) << "\n";
+    out << "  the same, on the pairs of odd lines of the England list (the cell offsets were fitted on even lines): "
+        << describe(cellHeldOutFigures) << "\n";
     out << "  records placed from GeoNames against Index Villaris' OpenStreetMap points: " << describe(osmFigures)
         << "\n";
 

@@ -39,8 +39,9 @@ struct BuildFacts {
     SelectionStats selection;
     PlaceCounts counts;
     CountyScreen screen;
+    OffLandCheck offLand;
     std::vector<std::string> towns; // GeoNames towns without a record of their name
-    PositionFigures cellFigures, osmFigures;
+    PositionFigures cellFigures, cellHeldOutFigures, osmFigures;
 
     // Throws SourceError when the county screen leaves a record unresolved or a town has no record.
     void checkOrThrow() const;

@@ -1,11 +1,28 @@
 #include "county_corrections.h"
 
+#include "csv_table.h"
+
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <map>
 
 namespace tools {
 namespace {
+
+constexpr HandCorrection kHandCorrections[] = {
+    {"Holme", "DBY", 411, 402, "YKS", "Holme near Holmfirth, in the West Riding"},
+    {"Milton Keynes Village", "BDF", 489, 238, "BKM", "the old village of Milton Keynes, Buckinghamshire"},
+    {"Newcastle Emlyn", "CGN", 230, 240, "CMN", "on the Carmarthenshire bank of the Teifi (Adpar, across it, is CGN)"},
+    {"Burton in Kendal", "CUL", 353, 474, "WES", "Westmorland; its nearest 1680 place is Dalton, Lancashire"},
+    {"Sandside", "CUL", 348, 480, "WES", "in Heversham, Westmorland"},
+    {"Far Arnside", "CUL", 344, 476, "WES", "in Arnside, Westmorland"},
+    {"Hartbarrow", "CUL", 340, 490, "LAN", "in Cartmel Fell, Lancashire"},
+    {"Yealand Storrs", "LAN", 349, 476, "LAN",
+     "in Yealand Conyers, Lancashire; its nearest 1680 places are Westmorland's"},
+};
+
+constexpr std::string_view kNorthWestCounties[] = {"CUL", "WES", "LAN", "YKS"};
 
 constexpr BoroughCounties kBoroughs[] = {
     // Greater Manchester
@@ -119,11 +136,103 @@ std::vector<const SourcePlace*> englishGeoNames(const std::vector<SourcePlace>& 
     return out;
 }
 
+// Rule 3: the counties of the nearest Index Villaris places.
+class VillarisCounties {
+public:
+    explicit VillarisCounties(const std::vector<SourcePlace>& villaris)
+    {
+        for (const SourcePlace& v : villaris)
+            if (v.country == "ENG")
+                cells_[{cellOf(v.eastM), cellOf(v.northM)}].push_back(&v);
+    }
+    // The counties of the `count` nearest within reachM, nearest first (equal distances: the earlier line first).
+    std::vector<std::string_view> nearest(double e, double n, std::size_t count, double reachM) const
+    {
+        std::vector<std::pair<double, const SourcePlace*>> near;
+        const int reach = static_cast<int>(std::ceil(reachM / kCellM));
+        for (int dx = -reach; dx <= reach; ++dx)
+            for (int dy = -reach; dy <= reach; ++dy)
+                if (auto cell = cells_.find({cellOf(e) + dx, cellOf(n) + dy}); cell != cells_.end())
+                    for (const SourcePlace* v : cell->second)
+                        if (double d = std::hypot(v->eastM - e, v->northM - n); d <= reachM)
+                            near.emplace_back(d, v);
+        std::sort(near.begin(), near.end(), [](const auto& a, const auto& b) {
+            return a.first < b.first || (a.first == b.first && a.second->line < b.second->line);
+        });
+        std::vector<std::string_view> counties;
+        for (std::size_t k = 0; k < near.size() && k < count; ++k)
+            counties.push_back(near[k].second->county);
+        return counties;
+    }
+
+private:
+    static constexpr double kCellM = 5000.0;
+    static int cellOf(double m) { return static_cast<int>(std::floor(m / kCellM)); }
+    std::map<std::pair<int, int>, std::vector<const SourcePlace*>> cells_;
+};
+
+bool northWestern(std::string_view county)
+{
+    return std::find(std::begin(kNorthWestCounties), std::end(kNorthWestCounties), county)
+           != std::end(kNorthWestCounties);
+}
+
 } // namespace
+
+std::span<const HandCorrection> handCorrections()
+{
+    return kHandCorrections;
+}
 
 std::span<const BoroughCounties> boroughCounties()
 {
     return kBoroughs;
+}
+
+std::vector<std::string> correctByHand(std::vector<Place>& places)
+{
+    std::vector<std::string> done;
+    for (const HandCorrection& h : kHandCorrections) {
+        bool found = false;
+        for (Place& p : places) {
+            if (p.name != h.name || p.county != h.county || std::abs(p.easting - h.easting) > 5
+                || std::abs(p.northing - h.northing) > 5)
+                continue;
+            found = true;
+            p.county = std::string(h.becomes);
+            p.countyConfirmed = true;
+            done.push_back(p.name + ": " + std::string(h.county) + " to " + std::string(h.becomes));
+        }
+        if (!found)
+            throw SourceError("the hand correction of " + std::string(h.name) + " (" + std::string(h.county)
+                              + ") finds no record: check it against the sources");
+    }
+    return done;
+}
+
+std::vector<std::string> correctNorthWest(std::vector<Place>& places, const std::vector<SourcePlace>& villaris)
+{
+    std::vector<std::string> done;
+    const VillarisCounties villarisCounties(villaris);
+    for (Place& p : places) {
+        if (p.origin != Origin::EnglandList || p.countyConfirmed || p.country != "ENG"
+            || (p.county != "CUL" && p.county != "WES" && p.county != "LAN"))
+            continue;
+        std::string_view county;
+        auto near = villarisCounties.nearest(p.eastM, p.northM, kNorthWestNeighbours, kNorthWestReachM);
+        if (near.size() == kNorthWestNeighbours && std::count(near.begin(), near.end(), near[0]) == std::ssize(near))
+            county = near[0];
+        if (p.county == "CUL" && county.empty()) {
+            near = villarisCounties.nearest(p.eastM, p.northM, kNotCumberlandNeighbours, kNotCumberlandReachM);
+            if (!near.empty() && std::find(near.begin(), near.end(), "CUL") == near.end())
+                county = near[0];
+        }
+        if (!county.empty() && county != p.county && northWestern(county)) {
+            done.push_back(p.name + ": " + p.county + " to " + std::string(county));
+            p.county = std::string(county);
+        }
+    }
+    return done;
 }
 
 CountyCorrections correctCounties(std::vector<Place>& places, const std::vector<SourcePlace>& geoNames)

@@ -15,10 +15,28 @@
 //    Solihull under Lancashire). A place whose nearest GeoNames place lies in
 //    such a borough, and whose county is none of those the borough's land
 //    belonged to, takes the county most of the borough belonged to.
+//
+// And corrections Index Villaris and hand checks make:
+//
+// 3. The England list files much of Westmorland and of Lancashire north of the
+//    sands (Furness, Cartmel) under Cumberland, and Yorkshire's Sedbergh, Dent
+//    and Bowland under Cumberland or Lancashire; a group of wrong neighbours
+//    hides each from the outlier screen. An England-list record of CUL, WES or
+//    LAN whose county Index Villaris does not confirm by name takes the county
+//    of its three nearest Index Villaris places (any name) when all three lie
+//    within 5 km and share one of CUL, WES, LAN and YKS. The other counties
+//    are not offered: across the Mersey the nearest places are Cheshire's.
+//    A record of CUL for which they do not agree, but none of the five
+//    nearest within 10 km is of Cumberland, takes the nearest one's county.
+//    Records the rule would get wrong are named in the hand corrections.
+// 4. Hand corrections: records checked against maps whose county no rule can
+//    right (Holme near Holmfirth under Derbyshire), each with its reason. The
+//    build fails when one finds no record, so none goes stale unnoticed.
 #include "places.h"
 #include "source_places.h"
 
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -31,11 +49,34 @@ struct BoroughCounties {
 };
 std::span<const BoroughCounties> boroughCounties();
 
+inline constexpr std::size_t kNorthWestNeighbours = 3;
+inline constexpr double kNorthWestReachM = 5000.0;
+inline constexpr std::size_t kNotCumberlandNeighbours = 5;
+inline constexpr double kNotCumberlandReachM = 10000.0;
+
+struct HandCorrection {
+    std::string_view name; // as stored
+    std::string_view county; // as the sources give it
+    int easting, northing; // whole km, within 5 km of the record
+    std::string_view becomes; // the county it is given or keeps
+    std::string_view why;
+};
+std::span<const HandCorrection> handCorrections();
+
 struct CountyCorrections {
     int toHerefordshire = 0;
     int impossible = 0; // counties replaced under rule 2
+    std::vector<std::string> northWest; // rule 3: "Name: CUL to WES"
+    std::vector<std::string> byHand; // rule 4: "Name: DBY to YKS"
 };
 
+// Rules 1 and 2.
 CountyCorrections correctCounties(std::vector<Place>& places, const std::vector<SourcePlace>& geoNames);
+
+// Rule 3, leaving out records corrected by hand (countyConfirmed): "Name: CUL to WES".
+std::vector<std::string> correctNorthWest(std::vector<Place>& places, const std::vector<SourcePlace>& villaris);
+
+// Rule 4: "Name: DBY to YKS". Throws SourceError when a hand correction finds no record.
+std::vector<std::string> correctByHand(std::vector<Place>& places);
 
 } // namespace tools

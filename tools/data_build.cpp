@@ -1,6 +1,7 @@
 #include "data_build.h"
 
 #include "build_report.h"
+#include "coast_rings.h"
 #include "county_corrections.h"
 #include "county_list.h"
 #include "data_checks.h"
@@ -47,6 +48,7 @@ std::vector<std::string> sourceFileNames()
             std::string(kVillarisFile),
             std::string(kScottishParishesFile),
             std::string(kIrishParishesFile),
+            std::string(kCoastRingsFile),
             kMapListSource,
             kGbCoastSource,
             kIrlCoastSource,
@@ -71,10 +73,14 @@ BuiltData buildData(const std::filesystem::path& sourceDir)
                                               scottishParishes.places, irishParishes.places},
                                              facts.merge);
     facts.counties = correctCounties(places, geoNames.places);
+    facts.counties.byHand = correctByHand(places);
+    facts.counties.northWest = correctNorthWest(places, villaris.places);
+    facts.offLand = leaveOutOffLand(places, Land::read(readSource(sourceDir, kCoastRingsFile)));
     facts.selection = selectPlaces(places, kMaxShippedRecords - 1);
     facts.screen = screenCounties(places);
     facts.towns = townsWithoutRecord(places, geoNames.places);
     facts.cellFigures = measurePositions(facts.merge.cellVsGeoNames);
+    facts.cellHeldOutFigures = measurePositions(facts.merge.cellVsGeoNamesHeldOut);
     facts.osmFigures = measurePositions(geoNamesVsOpenStreetMap(places, villaris.places));
     facts.checkOrThrow();
     std::vector<records::ParishRecord> records = parishRecords(places);

@@ -33,6 +33,8 @@ constexpr CountyException kExceptions[] = {
     {"Kirkland", "WES", 326, 548, "CUL", "Kirkland near Wigton, Cumberland"},
     {"Soulby", "WES", 346, 525, "CUL", "Soulby in Dacre, Cumberland"},
     {"Stainton", "WES", 337, 556, "CUL", "Stainton near Carlisle, Cumberland"},
+    {"Little Asby", "CUL", 369, 509, "WES", "in Asby, Westmorland"},
+    {"Longdendale", "CHS", 400, 396, "CHS", "the Cheshire township of Mottram in Longdendale"},
     {"Bawtry", "YKS", 465, 393, "YKS", "Yorkshire, on the Nottinghamshire border"},
     {"Wellesbourne Mountford", "YKS", 426, 254, "WAR", "a Warwickshire village"},
     {"Royal Oak", "DBY", 341, 404, "LAN", "near Skelmersdale, Lancashire"},
@@ -42,6 +44,23 @@ constexpr CountyException kExceptions[] = {
     {"Little Beckford", "WOR", 397, 234, "GLS", "Gloucestershire, by Beckford"},
     {"Kilmichael of Inverlussa", "BUT", 177, 684, "ARL",
      "in Knapdale, Argyll; its nearest positioned parish is in Bute"},
+};
+
+// Inhabited (or once inhabited) islands of the England list and the other sources that Natural Earth's 1:10m
+// rings leave out; places on them are kept however far they lie from the rings.
+constexpr SmallIsland kSmallIslands[] = {
+    {"Isles of Scilly", false, 80, 0, 100, 20},
+    {"Farne Islands", false, 420, 634, 426, 641},
+    {"Steep Holm", false, 321, 158, 325, 162},
+    {"Walney Island", false, 315, 461, 322, 473},
+    {"Mersea Island", false, 600, 210, 608, 216},
+    {"Eigg", false, 143, 780, 152, 792},
+    {"Great Cumbrae", false, 214, 653, 219, 660},
+    {"Lismore", false, 176, 734, 190, 748},
+    {"Gigha", false, 162, 643, 167, 654},
+    {"Inishturk", true, 58, 272, 64, 277},
+    {"Inch, Lough Swilly", true, 229, 420, 235, 427},
+    {"Great Island, Cork Harbour", true, 175, 64, 183, 70},
 };
 
 constexpr double kCellM = 4000.0;
@@ -168,6 +187,36 @@ CountyScreen screenCounties(std::vector<Place>& places)
     for (auto& [i, county] : changes)
         places[i].county = county;
     return screen;
+}
+
+std::span<const SmallIsland> smallIslands()
+{
+    return kSmallIslands;
+}
+
+OffLandCheck leaveOutOffLand(std::vector<Place>& places, const Land& land)
+{
+    OffLandCheck check;
+    std::erase_if(places, [&](const Place& p) {
+        const double off = land.metresOffLand(p.eastM, p.northM, p.irishGrid);
+        if (off <= kOffLandM)
+            return false;
+        for (const SmallIsland& island : kSmallIslands)
+            if (island.irishGrid == p.irishGrid && p.easting >= island.west && p.easting < island.east
+                && p.northing >= island.south && p.northing < island.north) {
+                ++check.onSmallIslands;
+                return false;
+            }
+        if (p.positionFrom != PositionFrom::ListCell && off <= kPointOffLandM) {
+            ++check.onGeneralisedCoast;
+            return false;
+        }
+        char km[32];
+        std::snprintf(km, sizeof km, "%.1f km", off / 1000);
+        check.leftOut.push_back(p.name + " (" + p.county + ", " + km + ")");
+        return true;
+    });
+    return check;
 }
 
 PositionFigures measurePositions(const std::vector<std::pair<GridPoint, GridPoint>>& pairs)

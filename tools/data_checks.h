@@ -2,6 +2,7 @@
 // The checks the builder makes of what it built, failing the build where a
 // record cannot be trusted: the county outlier screen and the towns every
 // user expects; and the measure of its positions against independent ones.
+#include "coast_rings.h"
 #include "national_grid.h"
 #include "places.h"
 #include "source_places.h"
@@ -45,6 +46,29 @@ struct CountyScreen {
 
 // Runs the screen and resolves what it flags, in the order above; the counties of reassigned records change.
 CountyScreen screenCounties(std::vector<Place>& places);
+
+// A record farther than kOffLandM from every land ring is left out: its position is in the sea. A position from a
+// source that gives the place's own point (not the England list's cell) is left out only beyond kPointOffLandM,
+// since the rings are generalised by up to two kilometres in firths and estuaries (North Queensferry lies 1.7 km
+// off them). A record on one of the small islands the rings lack is kept.
+inline constexpr double kOffLandM = 1000.0;
+inline constexpr double kPointOffLandM = 2000.0;
+
+struct SmallIsland {
+    std::string_view name;
+    bool irishGrid;
+    int west, south, east, north; // whole km: a box around the island
+};
+std::span<const SmallIsland> smallIslands();
+
+struct OffLandCheck {
+    int onSmallIslands = 0; // off every ring, on an island the rings lack: kept
+    int onGeneralisedCoast = 0; // a point of its own 1 to 2 km off the rings: kept
+    std::vector<std::string> leftOut; // "Name (CTY, 1.2 km)"
+};
+
+// Leaves out the records off land, as above, keeping the order of the rest.
+OffLandCheck leaveOutOffLand(std::vector<Place>& places, const Land& land);
 
 struct PositionFigures {
     std::size_t pairs = 0;

@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <vector>
 
 namespace tools {
 namespace {
@@ -46,25 +47,31 @@ ListCell listCellPosition(double latitudeDeg, double longitudeDeg)
         maxN = std::max(maxN, c.northing);
     }
     ListCell out;
-    double sumE = 0, sumN = 0;
+    std::vector<GridPoint> corners;
     // Whole kilometres counted, so every corner is an exact multiple of a square.
     const auto firstE = static_cast<std::int64_t>(std::ceil(minE / kSquareM));
     const auto firstN = static_cast<std::int64_t>(std::ceil(minN / kSquareM));
     for (std::int64_t ke = firstE; static_cast<double>(ke) * kSquareM <= maxE; ++ke)
         for (std::int64_t kn = firstN; static_cast<double>(kn) * kSquareM <= maxN; ++kn)
             if (const double e = static_cast<double>(ke) * kSquareM, n = static_cast<double>(kn) * kSquareM;
-                inside(cell, e, n)) {
-                sumE += e;
-                sumN += n;
-                ++out.corners;
-            }
-    if (out.corners == 0) {
-        for (const GridPoint& c : cell) {
-            sumE += c.easting / 4;
-            sumN += c.northing / 4;
-        }
-        out.expected = {sumE + kSquareM / 2, sumN + kSquareM / 2};
+                inside(cell, e, n))
+                corners.push_back({e, n});
+    out.corners = static_cast<int>(corners.size());
+    auto from = [](GridPoint at, CellOffset offset) {
+        return GridPoint{at.easting + offset.east, at.northing + offset.north};
+    };
+    if (corners.empty()) {
+        out.expected = from({minE, minN}, kNoCornerOffset);
+    } else if (corners.size() == 1) {
+        out.expected = from(corners[0], kOneCornerOffset);
+    } else if (corners.size() == 2 && corners[0].easting == corners[1].easting) {
+        out.expected = from(corners[0].northing < corners[1].northing ? corners[0] : corners[1], kLowerOfTwoOffset);
     } else {
+        double sumE = 0, sumN = 0;
+        for (const GridPoint& c : corners) {
+            sumE += c.easting;
+            sumN += c.northing;
+        }
         out.expected = {sumE / out.corners + kSquareM / 2, sumN / out.corners + kSquareM / 2};
     }
     return out;

@@ -221,6 +221,8 @@ std::optional<std::string_view> notASettlement(std::string_view name)
         {"Wolf Rock", "a rock with a lighthouse, 13 km out to sea"},
         {"Knoxes Reef", "a reef of the Farne Islands"},
         {"Don", "the river of Doncaster"},
+        {"Rother", "the rivers of Chesterfield, of Midhurst and of Rye"},
+        {"Chater", "a river of Rutland"},
     };
     for (const auto& [named, why] : kNamed)
         if (name == named)
@@ -291,6 +293,8 @@ std::vector<Place> mergeSources(const MergeSources& src, MergeStats& stats)
         const SourcePlace* iv = villarisPrecise.nearest(wp.name, wp.eastM, wp.northM, false, kSamePlaceM);
         if (gn) {
             stats.cellVsGeoNames.push_back({{wp.eastM, wp.northM}, {gn->eastM, gn->northM}});
+            if (wp.line % 2 == 1)
+                stats.cellVsGeoNamesHeldOut.push_back(stats.cellVsGeoNames.back());
             takePosition(p, *gn, PositionFrom::GeoNames);
             p.type = geoNamesType(gn->featureCode, gn->population);
             ++stats.geoNamesPositions;

@@ -63,6 +63,8 @@ struct MergeStats {
     std::vector<BadRow> noCounty; // GeoNames rows of an area the county tables do not know
     // England-list places GeoNames holds: the expected position of the list's cell, and GeoNames' point.
     std::vector<std::pair<GridPoint, GridPoint>> cellVsGeoNames;
+    // ... those of odd lines of the England list, which the cell offsets were not fitted on.
+    std::vector<std::pair<GridPoint, GridPoint>> cellVsGeoNamesHeldOut;
 };
 
 std::vector<Place> mergeSources(const MergeSources& sources, MergeStats& stats);

@@ -1,5 +1,6 @@
 // The builder's own checks and measures: the grid conversion against PROJ's results, the England list's cells,
 // the county outlier screen, the towns every user expects and the position figures.
+#include "csv_table.h"
 #include "data_checks.h"
 #include "list_cells.h"
 #include "national_grid.h"
@@ -25,21 +26,53 @@ TEST(NationalGrid, AgreesWithProjWithinAMetreOnBothGrids)
     }
 }
 
-TEST(ListCells, APlaceLiesInTheSquareWhoseCornerTheCellHolds)
+TEST(ListCells, APlaceLiesInTheSquareWhoseCornerTheCellHoldsAtTheOffsetOfItsShape)
 {
     // The cell, the kilometre-square corners it holds, the expected position (reference values from the
-    // conversion's Python original): one corner gives its square's centre, two their mean, none the cell's
-    // centre half a kilometre north-east. West longitudes are cut towards zero, east ones too.
-    const std::tuple<double, double, int, double, double> cells[] = {{51.50, -0.12, 1, 530500, 180500},
-                                                                     {52.74, -1.48, 2, 435500, 317000},
-                                                                     {52.74, -1.47, 0, 436038, 317004},
-                                                                     {52.24, 0.10, 1, 544500, 263500}};
+    // conversion's Python original): one corner gives 460 m east and 470 m north of it, two one above the other
+    // 500 m and 740 m from the lower, none 650 m and 1,110 m from the cell's south-west. West longitudes are cut
+    // towards zero, east ones too.
+    const std::tuple<double, double, int, double, double> cells[] = {{51.50, -0.12, 1, 530460, 180470},
+                                                                     {52.74, -1.48, 2, 435500, 316740},
+                                                                     {52.74, -1.47, 0, 435847, 317056},
+                                                                     {52.24, 0.10, 1, 544460, 263470}};
     for (const auto& [lat, lon, corners, e, n] : cells) {
         tools::ListCell c = tools::listCellPosition(lat, lon);
         EXPECT_EQ(c.corners, corners) << lat << "," << lon;
         EXPECT_NEAR(c.expected.easting, e, 1.0) << lat << "," << lon;
         EXPECT_NEAR(c.expected.northing, n, 1.0) << lat << "," << lon;
     }
+}
+
+TEST(OffLand, DistanceFromTheRingsAndWhatIsLeftOut)
+{
+    // A 10 km square of land on each grid.
+    const tools::Land land = tools::Land::read("grid,ring,seq,e_km,n_km\nBNG,0,0,100,100\nBNG,0,1,110,100\n"
+                                               "BNG,0,2,110,110\nBNG,0,3,100,110\nIG,0,0,100,100\nIG,0,1,110,100\n"
+                                               "IG,0,2,110,110\nIG,0,3,100,110\n");
+    EXPECT_EQ(land.metresOffLand(105000, 105000, false), 0);
+    EXPECT_NEAR(land.metresOffLand(111500, 105000, true), 1500, 1e-6);
+    EXPECT_NEAR(land.metresOffLand(113000, 114000, false), 5000, 1e-6);
+    EXPECT_THROW(tools::Land::read("grid,ring,seq,e_km,n_km\nBNG,0,0,1,1\nBNG,0,1,2,x\n"), tools::SourceError);
+
+    auto place = [](const char* name, double eKm, double nKm, tools::PositionFrom from, bool irish = false) {
+        Place p{.name = name, .county = "DEV", .country = "ENG", .irishGrid = irish};
+        tools::setPosition(p, eKm * 1000, nKm * 1000, from);
+        return p;
+    };
+    using enum tools::PositionFrom;
+    std::vector<Place> places{place("Shore", 111, 105, ListCell),    place("Sea", 111.1, 105, ListCell),
+                              place("Firth", 111.9, 105, GeoNames),  place("Out", 112.1, 105, GeoNames),
+                              place("Tresco", 89.5, 14.5, ListCell), place("Scilly on IG", 89.5, 14.5, GeoNames, true)};
+    tools::OffLandCheck check = tools::leaveOutOffLand(places, land);
+    std::vector<std::string> kept;
+    kept.reserve(places.size());
+    for (const Place& p : places)
+        kept.push_back(p.name);
+    EXPECT_EQ(kept, (std::vector<std::string>{"Shore", "Firth", "Tresco"}));
+    EXPECT_EQ(check.leftOut,
+              (std::vector<std::string>{"Sea (DEV, 1.1 km)", "Out (DEV, 2.1 km)", "Scilly on IG (DEV, 86.1 km)"}));
+    EXPECT_EQ(std::pair(check.onSmallIslands, check.onGeneralisedCoast), std::pair(1, 1));
 }
 
 Place at(std::string name, std::string county, double eKm, double nKm, bool confirmed = false,

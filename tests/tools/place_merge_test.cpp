@@ -162,6 +162,37 @@ TEST(CorrectCounties, WorcestershireToHerefordshireAndCountiesImpossibleForTheir
     EXPECT_EQ(summaries(places, 'c'), (Texts{"WOR", "HEF", "LAN", "CHS", "STS"}));
 }
 
+TEST(CorrectCounties, TheNorthWestByItsNearestIndexVillarisPlacesAndHandCorrectionsThatMustFindTheirRecord)
+{
+    auto iv = [](const std::string& name, const std::string& county, int e, int n) {
+        return other(tools::Source::IndexVillaris, name, county, "ENG", e, n);
+    };
+    // Three Westmorland places near Appleby; two Lancashire and one Cumberland place near Ulverston; a Furness
+    // group with no Cumberland place among its five nearest; Cheshire across the Mersey.
+    const std::vector<SourcePlace> villaris{
+        iv("Appleby", "WES", 368, 520),   iv("Morton", "WES", 369, 521),  iv("Burrels", "WES", 370, 519),
+        iv("Dalton", "LAN", 323, 474),    iv("Lowick", "LAN", 328, 481),  iv("Gosforth", "CUL", 327, 476),
+        iv("Hawkshead", "LAN", 335, 497), iv("Claife", "WES", 338, 492),  iv("Birkenhead", "CHS", 332, 388),
+        iv("Oxton", "CHS", 331, 387),     iv("Wallasey", "CHS", 330, 391)};
+    std::vector<Place> places{place("Appleby-in-Westmorland", 368, 520, "CUL"),
+                              place("Ulverston", 328, 478, "CUL"),
+                              place("Outgate", 335, 499, "CUL"),
+                              place("Liverpool", 334, 390, "LAN"),
+                              place("Confirmed", 369, 520, "CUL"),
+                              place("Holme", 411, 402, "DBY")};
+    places[4].countyConfirmed = true;
+    try { // Holme is corrected; the next correction finds no record and fails the build
+        tools::correctByHand(places);
+        ADD_FAILURE() << "no error";
+    } catch (const tools::SourceError& e) {
+        EXPECT_STREQ(e.what(), "the hand correction of Milton Keynes Village (BDF) finds no record: check it against "
+                               "the sources");
+    }
+    EXPECT_EQ(tools::correctNorthWest(places, villaris),
+              (Texts{"Appleby-in-Westmorland: CUL to WES", "Outgate: CUL to LAN"}));
+    EXPECT_EQ(summaries(places, 'c'), (Texts{"WES", "CUL", "LAN", "LAN", "CUL", "YKS"}));
+}
+
 TEST(HistoricCounty, ByAreaAndName)
 {
     // An area's county, a place rule within the area, the same name in two areas, no area, an unknown area.
