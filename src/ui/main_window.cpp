@@ -67,7 +67,7 @@ public:
             } else {
                 const Field f = kFields[i - named];
                 x = static_cast<int>(left + cell * (f.column + f.width / 2.0) - width / 2.0);
-                x = std::max(x, end + metrics.horizontalAdvance(QLatin1Char(' ')) / 2);
+                x = std::max(x, end + metrics.horizontalAdvance(QLatin1Char(' ')));
             }
             out.push_back({words[i], QRect(x, 0, width, label_.height())});
             end = x + width;
@@ -128,8 +128,7 @@ void followSelection(QRadioButton* a, QRadioButton* b)
 void widthInDigits(QWidget* box, int digits)
 {
     const int text = box->fontMetrics().horizontalAdvance(QString(digits, QLatin1Char('0')));
-    box->setMinimumWidth(text + 2 * box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 8);
-    box->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
+    box->setFixedWidth(text + 2 * box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 8);
 }
 
 // The record views: borderless, fixed pitch, exactly their lines high.

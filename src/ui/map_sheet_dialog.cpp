@@ -11,6 +11,8 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace ui {
 namespace {
 
@@ -75,14 +77,19 @@ MapSheetDialog::MapSheetDialog(app::MapSheetWindow& core, Desktop& desktop) : Fo
     }
     auto* sheets = widgetAs<QPlainTextEdit>("RichEdit1");
     showAsTextFile(*sheets);
-    // Room for the sheets found: a few lines of about seventy characters.
+    // Room for the sheets found: their lines whole (about eighty characters),
+    // wrapped rather than cut when the window is narrower.
     const QFontMetricsF fixed(sheets->font());
-    sheets->setMinimumSize(static_cast<int>(fixed.horizontalAdvance(QString(72, QLatin1Char('0')))),
+    sheets->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    sheets->setMinimumSize(static_cast<int>(fixed.horizontalAdvance(QString(60, QLatin1Char('0')))),
                            static_cast<int>(fixed.lineSpacing() * 6));
     notes->addWidget(sheets, 1);
     note(widget("Label4"), kYellow, false);
     notes->addWidget(widget("Label4"));
     column->addLayout(notes, 1);
+    const int lineWidth = static_cast<int>(fixed.horizontalAdvance(QString(84, QLatin1Char('0'))));
+    resize(std::max(sizeHint().width(), lineWidth + 4 * style()->pixelMetric(QStyle::PM_ScrollBarExtent)),
+           sizeHint().height());
 }
 
 } // namespace ui
