@@ -72,6 +72,8 @@ void MapSheetWindow::onShow()
 
 void MapSheetWindow::print()
 {
+    if (!ports_.platform.printerReady())
+        return;
     reports::printLines(ports_.platform.printer(), std::string(kPrintTitle), std::string(kTextFont), kTextPointSize,
                         view_.RichEdit1);
 }

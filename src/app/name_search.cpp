@@ -119,7 +119,10 @@ void NameSearch::clearCurrentItem()
 {
     auto& items = c_.view.TarParItems;
     int index = c_.view.TarParItemIndex;
-    if (index < 0 || index >= static_cast<int>(items.size())) {
+    // The item picked last counts only while the box still shows it: a box
+    // emptied by a move or typed over selects nothing, whatever was picked.
+    if (index < 0 || index >= static_cast<int>(items.size())
+        || items[static_cast<std::size_t>(index)] != c_.view.TarPar) {
         c_.message(msg::kNoItemSelected);
         return;
     }

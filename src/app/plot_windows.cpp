@@ -132,7 +132,7 @@ LocationPlotWindow::LocationPlotWindow(Ports ports, Dispatcher& dispatcher, std:
     controls_ = {
         barItem("PrintPlot1", "Print Plot",
                 [this] {
-                    if (picture_)
+                    if (picture_ && ports_.platform.printerReady())
                         ports_.platform.printPicture(*picture_);
                 }),
         barItem("ZoominMax1", "Zoom in Max", [this] { zoomTo(20); }),

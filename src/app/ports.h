@@ -78,6 +78,10 @@ public:
     virtual void quit() = 0;
     // The printer chosen in the last print dialog.
     virtual reports::PrinterDevice& printer() = 0;
+    // Before a print that shows no print dialog: true when the printer may
+    // print now. A printer that writes to a file asks for the file first, so
+    // that no file is replaced unasked; false when the person cancels.
+    virtual bool printerReady() = 0;
     // Opens an address in the desktop's web browser; false when none could be asked.
     virtual bool openUrl(const std::string& address) = 0;
     // Writes the drawing, replacing the file whole: an SVG drawing for a name

@@ -89,6 +89,8 @@ public:
 
     void quit() override { quitRequested_ = true; }
     reports::PrinterDevice& printer() override { return printer_; }
+    // The driver's printer writes the transcript, never a file.
+    bool printerReady() override { return true; }
     // Writes `browse ADDRESS` instead of opening a browser, and succeeds.
     bool openUrl(const std::string& address) override
     {

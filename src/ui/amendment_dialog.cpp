@@ -15,15 +15,15 @@ AmendmentDialog::AmendmentDialog(app::AmendmentWindow& core, Desktop& desktop)
     setWindowModality(Qt::ApplicationModal);
     centreWhenShown();
     auto* column = new QVBoxLayout(this);
-    showAsTitle(*widget("Label9"), 32);
-    showAsTitle(*widget("Label8"), 18);
+    showAsTitle(*widget("Label9"), 2.4);
+    showAsTitle(*widget("Label8"), 1.4);
     column->addWidget(widget("Label9"));
     column->addWidget(widget("Label8"));
     auto* fields = new QGridLayout;
     for (int i = 1; i <= 7; ++i) {
         const std::string n = std::to_string(i);
         QWidget* edit = widget("Edit" + n);
-        edit->setStyleSheet("background: yellow");
+        setBoxColour(*edit, kInputBox);
         fields->addWidget(widget("Label" + n), i - 1, 0);
         fields->addWidget(edit, i - 1, 1);
     }
@@ -32,7 +32,7 @@ AmendmentDialog::AmendmentDialog(app::AmendmentWindow& core, Desktop& desktop)
     buttons->addWidget(widget("Save"));
     buttons->addWidget(widget("Cancel"));
     column->addLayout(buttons);
-    setMinimumSize(463, 319);
+    resize(sizeHint().expandedTo(QSize(463, 319)));
 }
 
 } // namespace ui

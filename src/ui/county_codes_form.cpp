@@ -14,16 +14,15 @@ namespace ui {
 CountyCodesForm::CountyCodesForm(app::CountyCodesWindow& core, Desktop& desktop) : FormWindow(core, desktop)
 {
     QWidget* panel = widget("Panel1");
-    panel->setFixedHeight(49);
     auto* row = new QHBoxLayout(panel);
-    showAsTitle(*widget("Label1"), 24);
+    showAsTitle(*widget("Label1"), 1.8);
     row->addWidget(widget("Label1"), 1);
     row->addWidget(widget("PrintBtn"));
     widgetAs<QPushButton>("BitBtn1")->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
     row->addWidget(widget("BitBtn1"));
 
     auto* list = widgetAs<QPlainTextEdit>("RichEdit1");
-    showAsTextFile(*list, 13);
+    showAsTextFile(*list);
 
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);

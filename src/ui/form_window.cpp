@@ -5,7 +5,9 @@
 #include "richtext/rtf_reader.h"
 #include "ui/desktop.h"
 #include "ui/key_preview.h"
+#include "ui/looks.h"
 #include "ui/qt_text.h"
+#include "ui/settings.h"
 
 #include <QAction>
 #include <QApplication>
@@ -15,6 +17,7 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -23,10 +26,12 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QTextEdit>
 #include <QValidator>
 
+#include <algorithm>
 #include <map>
 
 namespace ui {
@@ -128,6 +133,13 @@ QWidget* makeWidget(const app::Control& c)
     return nullptr;
 }
 
+// A Close or Cancel button ("&Close", "Close", "&Cancel Update").
+bool closes(const app::Control& c)
+{
+    const QString caption = withoutAccelerators(c.caption);
+    return caption.startsWith("Close") || caption.startsWith("Cancel");
+}
+
 bool isMenuEntry(const app::Control& c)
 {
     return c.kind == K::Menu || c.kind == K::MenuItem || c.kind == K::Separator;
@@ -173,6 +185,15 @@ void FormWindow::build()
         }
         if (c.kind == K::Button && c.onClick)
             connect(static_cast<QPushButton*>(w), &QPushButton::clicked, this, [this, &c] { dispatch(c.onClick); });
+        if (!c.visible)
+            w->setVisible(false);
+        if (c.kind == K::TextView || c.kind == K::TextEdit || c.kind == K::RichText)
+            makeZoomable(*w);
+        // Esc presses the window's Close or Cancel button.
+        if (c.kind == K::Button && c.onClick && closes(c)) {
+            auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+            connect(escape, &QShortcut::activated, this, [this, &c] { dispatch(c.onClick); });
+        }
         byName[c.name] = w;
         bound_.push_back(Bound{.control = &c, .widget = w});
     }
@@ -259,9 +280,40 @@ void FormWindow::closeEvent(QCloseEvent* event)
 
 void FormWindow::showEvent(QShowEvent* event)
 {
-    if (QScreen* screen = QGuiApplication::primaryScreen(); centred_ && screen)
-        move(screen->availableGeometry().center() - rect().center());
+    if (!event->spontaneous()) {
+        bool remembered = placed_;
+        if (!placed_) {
+            placed_ = true;
+            keepWrappedTextWhole();
+            const QByteArray geometry = windowGeometry(objectName());
+            remembered = !geometry.isEmpty() && restoreGeometry(geometry);
+        }
+        if (QScreen* screen = QGuiApplication::primaryScreen(); centred_ && !remembered && screen)
+            move(screen->availableGeometry().center() - rect().center());
+        if (maximised_)
+            setWindowState(windowState() | Qt::WindowMaximized);
+    }
     QWidget::showEvent(event);
+}
+
+void FormWindow::keepWrappedTextWhole()
+{
+    // A layout with word-wrapped labels gives no minimum height for the width:
+    // the window is at least as wide as its layout would have it, and as high
+    // as its texts need at that width.
+    QLayout* column = layout();
+    if (!column || !column->hasHeightForWidth() || maximised_)
+        return;
+    const int width = std::max(minimumWidth(), column->sizeHint().width());
+    setMinimumSize(width, std::max(minimumHeight(), column->totalHeightForWidth(width)));
+    resize(size().expandedTo(minimumSize()));
+}
+
+void FormWindow::hideEvent(QHideEvent* event)
+{
+    if (!event->spontaneous())
+        saveWindowGeometry(objectName(), saveGeometry());
+    QWidget::hideEvent(event);
 }
 
 // ---------------------------------------------------------------- the boxes

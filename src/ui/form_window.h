@@ -55,9 +55,13 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    // Centred on the screen each time it is shown, when asked for.
+    // The size and place the window had when last hidden, in this run or an
+    // earlier one; else centred on the screen, when asked for. A window that
+    // opens maximised does so each time it is shown.
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void centreWhenShown() { centred_ = true; }
+    void maximiseWhenShown() { maximised_ = true; }
 
 private:
     struct Bound {
@@ -74,6 +78,7 @@ private:
 
     void build();
     void buildMenu();
+    void keepWrappedTextWhole();
     void pull();
     void pushBound(Bound& b, bool all);
     void pushFocus(bool all);
@@ -90,6 +95,8 @@ private:
     std::string shownCaption_;
     bool closing_ = false;
     bool centred_ = false;
+    bool maximised_ = false;
+    bool placed_ = false; // the remembered size and place were looked up
 
     friend class Desktop;
 };

@@ -16,6 +16,8 @@
 #include <QSvgRenderer>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace ui {
 namespace {
 
@@ -45,14 +47,14 @@ AboutForm::AboutForm(app::AboutWindow& core, Desktop& desktop)
     auto* grid = new QGridLayout(panel);
     static_cast<QLabel*>(widget("Programicon"))->setPixmap(steeplePicture(QSize(34, 48)));
     grid->addWidget(widget("Programicon"), 0, 0, 3, 1, Qt::AlignTop);
-    showAsTitle(*widget("Label2"), 28);
+    showAsTitle(*widget("Label2"), 2.1);
     grid->addWidget(widget("Label2"), 0, 1, 1, 2);
     QFont narrow("Liberation Sans Narrow");
     widget("Label5")->setFont(narrow);
     grid->addWidget(widget("Label5"), 1, 1, 1, 2);
     grid->addWidget(widget("Label3"), 2, 1, 1, 2, Qt::AlignHCenter);
     widget("Panel1")->setFixedHeight(2);
-    widget("Panel1")->setStyleSheet("background: gray");
+    setBackground(*widget("Panel1"), Qt::gray);
     grid->addWidget(widget("Panel1"), 3, 0, 1, 3);
     int row = 4;
     for (auto [label, value] : {std::pair{"Label7", "PhysMem"}, std::pair{"Label8", "FreeRes"},
@@ -65,7 +67,10 @@ AboutForm::AboutForm(app::AboutWindow& core, Desktop& desktop)
     grid->setColumnStretch(2, 1);
 
     QWidget* warning = widget("Panel2");
-    warning->setStyleSheet("background: red; color: white");
+    // White on a red dark enough to read it.
+    setBackground(*warning, QColor(0xB0, 0x00, 0x00));
+    setTextColour(*warning, Qt::white);
+    setTextColour(*widget("Label11"), Qt::white);
     auto* warningRow = new QHBoxLayout(warning);
     warningRow->addWidget(wrapped(widget("Label11")));
 
@@ -77,16 +82,15 @@ AboutForm::AboutForm(app::AboutWindow& core, Desktop& desktop)
     column->addWidget(panel);
     column->addWidget(warning);
     column->addLayout(buttons);
-    setFixedWidth(516);
+    setFixedWidth(std::max(516, sizeHint().width()));
     centreWhenShown();
 }
 
 LicenceForm::LicenceForm(app::LicenceWindow& core, Desktop& desktop) : FormWindow(core, desktop)
 {
     QWidget* panel = widget("Panel1");
-    panel->setFixedHeight(57);
     auto* row = new QHBoxLayout(panel);
-    showAsTitle(*widget("Label1"), 24);
+    showAsTitle(*widget("Label1"), 1.8);
     row->addWidget(widget("Label1"), 1);
     widgetAs<QPushButton>("OKBtn")->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
     row->addWidget(widget("OKBtn"));
@@ -104,15 +108,18 @@ LicenceForm::LicenceForm(app::LicenceWindow& core, Desktop& desktop) : FormWindo
 ReadMeForm::ReadMeForm(app::ReadMeWindow& core, Desktop& desktop) : FormWindow(core, desktop)
 {
     QWidget* panel = widget("Panel1");
-    panel->setFixedHeight(57);
     auto* row = new QHBoxLayout(panel);
-    showAsTitle(*widget("Label2"), 24);
+    showAsTitle(*widget("Label2"), 1.8);
     row->addWidget(widget("Label2"), 1);
     row->addWidget(widget("Print"));
     widgetAs<QPushButton>("BitBtn1")->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
     row->addWidget(widget("BitBtn1"));
     QWidget* text = widget("RichEdit1");
-    text->setFont(QFont("Times New Roman", 12));
+    QFont serif;
+    serif.setFamilies({"Liberation Serif", "DejaVu Serif"});
+    serif.setStyleHint(QFont::Serif);
+    serif.setPointSizeF(font().pointSizeF() * 1.2);
+    text->setFont(serif);
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
     column->addWidget(panel);
@@ -128,7 +135,7 @@ SplashScreen::SplashScreen() : QWidget(nullptr, Qt::SplashScreen | Qt::Frameless
     auto* text = new QVBoxLayout;
     for (const char* part : {"Steeple", "watcher"}) {
         auto* name = new QLabel(part);
-        showAsTitle(*name, 64);
+        showAsTitle(*name, 4.8);
         text->addWidget(name);
     }
     for (const char* line : {"A Program to locate Parishes in ", "England, Scotland & Wales and show",

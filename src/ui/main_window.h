@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The main window (object name Parishfm): its controls laid out where they
-// were drawn, in the desktop's Liberation fonts, below its menu bar.
+// The main window (object name Parishfm): its controls in rows of layouts, in
+// the desktop's fonts, below its menu bar; the record views in a monospace
+// font under a heading whose words stand over the columns they name.
 #include "app/parishfm.h"
 #include "ui/form_window.h"
 
-#include <QFont>
+#include <QRect>
+#include <QString>
+
+#include <vector>
 
 namespace ui {
 
@@ -15,9 +19,11 @@ public:
     MainWindow(app::Parishfm& core, Desktop& desktop);
 };
 
-// The main window's fonts: the window's own, and the fixed-pitch one of the
-// record views (an 81-character record line fits their width).
-QFont windowFont();
-QFont fixedPitchFont();
+// Where the column heading draws its words, in the heading's coordinates.
+struct HeadingWord {
+    QString word;
+    QRect rect;
+};
+std::vector<HeadingWord> headingWords(const MainWindow& window);
 
 } // namespace ui

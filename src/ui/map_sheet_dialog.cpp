@@ -3,6 +3,7 @@
 
 #include "ui/looks.h"
 
+#include <QFontMetricsF>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -10,19 +11,22 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace ui {
 namespace {
 
-constexpr int kClientWidth = 607;
-constexpr int kClientHeight = 376;
-constexpr int kPanelHeight = 57;
+// The notes on the purple background: yellow, and lime for the one on Discovery sheets.
+const QColor kPurple{0x80, 0x00, 0x80};
+const QColor kYellow{0xFF, 0xFF, 0x00};
+const QColor kLime{0x00, 0xFF, 0x00};
 
-void note(QWidget* label, const char* colour, bool centred)
+void note(QWidget* label, const QColor& colour, bool centred)
 {
     auto* l = static_cast<QLabel*>(label);
     l->setTextFormat(Qt::PlainText);
     l->setWordWrap(true);
-    l->setStyleSheet(QString("color: %1").arg(colour));
+    setTextColour(*l, colour);
     if (centred)
         l->setAlignment(Qt::AlignHCenter);
 }
@@ -33,52 +37,59 @@ MapSheetDialog::MapSheetDialog(app::MapSheetWindow& core, Desktop& desktop) : Fo
 {
     setWindowModality(Qt::ApplicationModal);
     centreWhenShown();
-    setFixedSize(kClientWidth, kClientHeight); // a dialog border: not resized
-    setAutoFillBackground(true);
-    QPalette purple = palette();
-    purple.setColor(QPalette::Window, QColor(128, 0, 128));
-    setPalette(purple);
+    setBackground(*this, kPurple);
 
     QWidget* panel = widget("Panel1");
-    panel->setFixedHeight(kPanelHeight);
-    panel->setAutoFillBackground(true);
-    QPalette plain = panel->palette();
-    plain.setColor(QPalette::Window, QWidget::palette().color(QPalette::Button));
-    panel->setPalette(plain);
+    setBackground(*panel, QWidget::palette().color(QPalette::Button));
+    setTextColour(*panel, palette().color(QPalette::ButtonText));
     auto* row = new QHBoxLayout(panel);
     auto* titles = new QVBoxLayout;
-    showAsTitle(*widget("Label1"), 24);
+    showAsTitle(*widget("Label1"), 1.8);
     titles->addWidget(widget("Label1"));
-    QWidget* marks = widget("Label7");
-    marks->setStyleSheet("color: grey");
-    static_cast<QLabel*>(marks)->setWordWrap(true); // the panel is narrower than the line
+    auto* marks = widgetAs<QLabel>("Label7");
+    setTextColour(*marks, kMutedText);
+    marks->setWordWrap(true);
     titles->addWidget(marks);
     row->addLayout(titles, 1);
-    row->addWidget(widget("Printbn"));
+    row->addWidget(widget("Printbn"), 0, Qt::AlignTop);
     widgetAs<QPushButton>("BitBtn1")->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
-    row->addWidget(widget("BitBtn1"));
+    row->addWidget(widget("BitBtn1"), 0, Qt::AlignTop);
 
     auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(0, 0, 0, 4);
+    column->setContentsMargins(0, 0, 0, 0);
     column->addWidget(panel);
+    auto* notes = new QVBoxLayout;
+    notes->setContentsMargins(style()->pixelMetric(QStyle::PM_LayoutLeftMargin), 0,
+                              style()->pixelMetric(QStyle::PM_LayoutRightMargin),
+                              style()->pixelMetric(QStyle::PM_LayoutBottomMargin));
     const struct {
         const char* name;
-        const char* colour;
+        const QColor& colour;
         bool centred;
-    } notes[] = {{"Label2", "yellow", true},
-                 {"Label3", "yellow", true},
-                 {"Label5", "lime", false},
-                 {"Lablel4", "yellow", true},
-                 {"Label6", "yellow", false}};
-    for (const auto& n : notes) {
+    } texts[] = {{"Label2", kYellow, true},
+                 {"Label3", kYellow, true},
+                 {"Label5", kLime, false},
+                 {"Lablel4", kYellow, true},
+                 {"Label6", kYellow, false}};
+    for (const auto& n : texts) {
         note(widget(n.name), n.colour, n.centred);
-        column->addWidget(widget(n.name));
+        notes->addWidget(widget(n.name));
     }
     auto* sheets = widgetAs<QPlainTextEdit>("RichEdit1");
-    showAsTextFile(*sheets, 12);
-    column->addWidget(sheets, 1);
-    note(widget("Label4"), "yellow", false);
-    column->addWidget(widget("Label4"));
+    showAsTextFile(*sheets);
+    // Room for the sheets found: their lines whole (about eighty characters),
+    // wrapped rather than cut when the window is narrower.
+    const QFontMetricsF fixed(sheets->font());
+    sheets->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    sheets->setMinimumSize(static_cast<int>(fixed.horizontalAdvance(QString(60, QLatin1Char('0')))),
+                           static_cast<int>(fixed.lineSpacing() * 6));
+    notes->addWidget(sheets, 1);
+    note(widget("Label4"), kYellow, false);
+    notes->addWidget(widget("Label4"));
+    column->addLayout(notes, 1);
+    const int lineWidth = static_cast<int>(fixed.horizontalAdvance(QString(84, QLatin1Char('0'))));
+    resize(std::max(sizeHint().width(), lineWidth + 4 * style()->pixelMetric(QStyle::PM_ScrollBarExtent)),
+           sizeHint().height());
 }
 
 } // namespace ui

@@ -11,7 +11,7 @@ namespace ui {
 MyTextForm::MyTextForm(app::MyTextWindow& core, Desktop& desktop) : FormWindow(core, desktop)
 {
     auto* text = widgetAs<QPlainTextEdit>("RichEdit1");
-    showAsTextFile(*text, 13);
+    showAsTextFile(*text);
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
     column->addWidget(text);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "plot_forms.h"
 
+#include "ui/looks.h"
+
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -19,6 +21,7 @@ PlotForm::PlotForm(app::Window& core, Desktop& desktop, QPoint opening) : FormWi
     column->setMenuBar(menuBar());
     column->addWidget(widget("Image1"), 1);
     resize(1024, 768);
+    maximiseWhenShown();
     // Once the maximised size is known, the view moves to its opening point.
     placing_.setSingleShot(true);
     connect(&placing_, &QTimer::timeout, this, [this] {
@@ -33,7 +36,6 @@ void PlotForm::showEvent(QShowEvent* event)
     FormWindow::showEvent(event);
     if (event->spontaneous())
         return;
-    setWindowState(windowState() | Qt::WindowMaximized);
     placing_.start(0);
 }
 
@@ -46,7 +48,7 @@ PlotDataForm::PlotDataForm(app::PlotDataWindow& core, Desktop& desktop) : FormWi
         column->addWidget(label);
     }
     for (const char* maroon : {"Label1", "Label5"})
-        widget(maroon)->setStyleSheet("color: maroon");
+        setTextColour(*widget(maroon), kTitleText);
     column->addWidget(widget("Button1"), 0, Qt::AlignRight);
     resize(322, 186);
     centreWhenShown();

@@ -12,18 +12,37 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QRegularExpression>
+#include <QSpacerItem>
+#include <QStyle>
 #include <QTextDocument>
+
+#include <algorithm>
 
 namespace ui {
 namespace {
 
 const QString kChooseDisk = QStringLiteral("Choose the disk or folder for back-ups (drive A:)");
+const QString kPrintToFile = QStringLiteral("Print to File");
+const QString kPdfFiles = QStringLiteral("PDF files (*.pdf)");
+
+// The window a box or dialog belongs to: the window the person is using (a
+// modal window first), so that the box comes up over it and no other window
+// is brought forward with it; else the given one.
+QWidget* dialogParent(QWidget* fallback)
+{
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    if (QWidget* active = QApplication::activeWindow())
+        return active;
+    return fallback;
+}
 
 // Shows a box titled with the application title and returns the button pressed.
 // The text is shown as plain text: file names and record texts may hold "<".
@@ -32,6 +51,7 @@ QMessageBox::StandardButton ask(QWidget* parent, QMessageBox::Icon icon, const s
 {
     QMessageBox box(icon, toQt(app::msg::kApplicationTitle), toQt(text), buttons, parent);
     box.setTextFormat(Qt::PlainText);
+    keepTitleWhole(box);
     box.setEscapeButton(escape);
     box.exec();
     auto* clicked = box.clickedButton();
@@ -40,37 +60,58 @@ QMessageBox::StandardButton ask(QWidget* parent, QMessageBox::Icon icon, const s
 
 } // namespace
 
+int titleWidth(const QWidget& box)
+{
+    // The title bar's text in the desktop's bold title font, with room for the
+    // window menu and the three title bar buttons of a usual window manager.
+    QFont title = QApplication::font("QMdiSubWindowTitleBar");
+    title.setBold(true);
+    const int bar = box.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &box);
+    return QFontMetrics(title).horizontalAdvance(box.windowTitle()) + 5 * std::max(bar, 24);
+}
+
+void keepTitleWhole(QMessageBox& box)
+{
+    // A message box sizes itself to its text alone; a spacer row as wide as the
+    // title keeps a short message from cutting its title down.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(titleWidth(box), 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(),
+                      0, 1, grid->columnCount());
+}
+
 void QtDialogs::message(const std::string& text)
 {
-    ask(parent_, QMessageBox::NoIcon, text, QMessageBox::Ok, QMessageBox::Ok);
+    ask(dialogParent(parent_), QMessageBox::NoIcon, text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
 void QtDialogs::warningOk(const std::string& text)
 {
-    ask(parent_, QMessageBox::Warning, text, QMessageBox::Ok, QMessageBox::Ok);
+    ask(dialogParent(parent_), QMessageBox::Warning, text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
 bool QtDialogs::warningYesNo(const std::string& text)
 {
-    return ask(parent_, QMessageBox::Warning, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+    return ask(dialogParent(parent_), QMessageBox::Warning, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
            == QMessageBox::Yes;
 }
 
 bool QtDialogs::confirmYesNo(const std::string& text)
 {
-    return ask(parent_, QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+    return ask(dialogParent(parent_), QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
            == QMessageBox::Yes;
 }
 
 bool QtDialogs::confirmOkCancel(const std::string& text)
 {
-    return ask(parent_, QMessageBox::Question, text, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel)
+    return ask(dialogParent(parent_), QMessageBox::Question, text, QMessageBox::Ok | QMessageBox::Cancel,
+               QMessageBox::Cancel)
            == QMessageBox::Ok;
 }
 
 bool QtDialogs::infoYesNo(const std::string& text)
 {
-    return ask(parent_, QMessageBox::Information, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+    return ask(dialogParent(parent_), QMessageBox::Information, text, QMessageBox::Yes | QMessageBox::No,
+               QMessageBox::No)
            == QMessageBox::Yes;
 }
 
@@ -78,8 +119,8 @@ std::optional<std::string> QtDialogs::inputBox(const std::string& title, const s
                                                const std::string& defaultText)
 {
     bool ok = false;
-    QString answer =
-        QInputDialog::getText(parent_, toQt(title), toQt(prompt), QLineEdit::Normal, toQt(defaultText), &ok);
+    QString answer = QInputDialog::getText(dialogParent(parent_), toQt(title), toQt(prompt), QLineEdit::Normal,
+                                           toQt(defaultText), &ok);
     if (!ok)
         return std::nullopt;
     return fromQt(answer);
@@ -87,7 +128,7 @@ std::optional<std::string> QtDialogs::inputBox(const std::string& title, const s
 
 void QtDialogs::errorBox(const std::string& text)
 {
-    ask(parent_, QMessageBox::Critical, text, QMessageBox::Ok, QMessageBox::Ok);
+    ask(dialogParent(parent_), QMessageBox::Critical, text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
 void QtFeedback::beep()
@@ -112,7 +153,7 @@ bool QtDialogs::printDialog()
 {
     if (!printer_)
         return false;
-    QPrintDialog dialog(printer_, parent_);
+    QPrintDialog dialog(printer_, dialogParent(parent_));
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
     return dialog.exec() == QDialog::Accepted;
 }
@@ -178,12 +219,12 @@ std::optional<std::filesystem::path> fileDialog(QWidget* parent, const std::stri
 
 std::optional<std::filesystem::path> QtDialogs::openFile(const std::string& title, const std::string& filter)
 {
-    return fileDialog(parent_, title, filter, QFileDialog::AcceptOpen, kCsvFolderKey);
+    return fileDialog(dialogParent(parent_), title, filter, QFileDialog::AcceptOpen, kCsvFolderKey);
 }
 
 std::optional<std::filesystem::path> QtDialogs::saveFile(const std::string& title, const std::string& filter)
 {
-    return fileDialog(parent_, title, filter, QFileDialog::AcceptSave, kPictureFolderKey);
+    return fileDialog(dialogParent(parent_), title, filter, QFileDialog::AcceptSave, kPictureFolderKey);
 }
 
 std::optional<std::filesystem::path> QtPlatform::backUpFolder()
@@ -195,12 +236,30 @@ std::optional<std::filesystem::path> QtPlatform::backUpFolder()
         return std::filesystem::path(saved.toStdString());
     // The first time, or when the disk chosen before is not there: the person
     // chooses the disk (or any folder) that stands for drive A: from now on.
-    const QString chosen = QFileDialog::getExistingDirectory(QApplication::activeWindow(), kChooseDisk,
+    const QString chosen = QFileDialog::getExistingDirectory(dialogParent(nullptr), kChooseDisk,
                                                              saved.isEmpty() ? removableMediaFolder() : saved);
     if (chosen.isEmpty())
         return std::nullopt;
     saveSetting(kBackUpFolderKey, chosen);
     return std::filesystem::path(chosen.toStdString());
+}
+
+bool QtPlatform::printerReady()
+{
+    if (printer_.outputFormat() != QPrinter::PdfFormat && printer_.outputFileName().isEmpty())
+        return true;
+    QFileDialog dialog(dialogParent(nullptr), kPrintToFile);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(kPdfFiles);
+    dialog.setDefaultSuffix("pdf");
+    if (const QString earlier = printer_.outputFileName(); !earlier.isEmpty())
+        dialog.selectFile(earlier);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return false;
+    printer_.setOutputFormat(QPrinter::PdfFormat);
+    printer_.setOutputFileName(dialog.selectedFiles().constFirst());
+    return true;
 }
 
 void QtPlatform::savePicture(const plot::Drawing& drawing, const std::filesystem::path& path)

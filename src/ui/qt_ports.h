@@ -7,7 +7,14 @@
 #include <QPointer>
 #include <QWidget>
 
+class QMessageBox;
+
 namespace ui {
+
+// The width a box's title needs on the title bar, its buttons included.
+int titleWidth(const QWidget& box);
+// Makes a message box at least as wide as its title needs.
+void keepTitleWhole(QMessageBox& box);
 
 class QtDialogs : public app::Dialogs {
 public:
@@ -49,6 +56,9 @@ public:
     // Queued, so that it also ends a loop that has not started yet.
     void quit() override;
     reports::PrinterDevice& printer() override { return device_; }
+    // A printer writing to a file (the PDF printer of the print dialog) asks
+    // for the file in a save dialog, which asks before replacing one.
+    bool printerReady() override;
     // QDesktopServices::openUrl: the desktop's URL opener, never a shell.
     bool openUrl(const std::string& address) override;
     // STEEPLEWATCHER_DRIVE_A when set; otherwise the folder chosen once in a

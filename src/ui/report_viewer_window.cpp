@@ -3,44 +3,41 @@
 
 #include "ui/looks.h"
 
-#include <QHBoxLayout>
+#include <QGridLayout>
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
 namespace ui {
-namespace {
-constexpr int kPanelHeight = 65;
-} // namespace
 
 ReportViewerWindow::ReportViewerWindow(app::ReportViewer& core, Desktop& desktop) : FormWindow(core, desktop)
 {
-    setAutoFillBackground(true);
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
+    setBackground(*this, Qt::white);
+    setTextColour(*this, Qt::black);
+    maximiseWhenShown();
 
+    // The product name and the buttons; the plot's scale with the county
+    // check box under it; Close at the right.
     QWidget* panel = widget("Panel1");
-    panel->setFixedHeight(kPanelHeight);
-    auto* row = new QHBoxLayout(panel);
-    showAsTitle(*widget("Label1"), 27);
-    for (const char* name : {"Label1", "Print", "CSVOUTPUT", "ShowPlot", "Label2"})
-        row->addWidget(widget(name));
-    auto* scaleGroup = new QVBoxLayout;
-    widget("Scale")->setStyleSheet("background: yellow");
-    scaleGroup->addWidget(widget("Scale"));
-    scaleGroup->addWidget(widget("CheckBox1"));
-    row->addLayout(scaleGroup);
-    row->addWidget(widget("Label3"));
-    row->addWidget(widget("Close"));
-    row->addStretch();
+    auto* grid = new QGridLayout(panel);
+    showAsTitle(*widget("Label1"), 2.0);
+    grid->addWidget(widget("Label1"), 0, 0, 2, 1);
+    int at = 1;
+    for (const char* name : {"Print", "CSVOUTPUT", "ShowPlot", "Label2", "Scale", "Label3"})
+        grid->addWidget(widget(name), 0, at++);
+    setBoxColour(*widget("Scale"), kInputBox);
+    widget("Scale")->setMaximumWidth(widget("Scale")->fontMetrics().horizontalAdvance(QString(8, QLatin1Char('0'))));
+    grid->addWidget(widget("CheckBox1"), 1, 4, 1, 3);
+    grid->setColumnStretch(at, 1);
+    grid->addWidget(widget("Close"), 0, at + 1);
 
     auto* report = widgetAs<QPlainTextEdit>("RichEdit1");
-    showAsTextFile(*report, 13);
+    showAsTextFile(*report);
 
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
     column->addWidget(panel);
     column->addWidget(report, 1);
+    resize(800, 600);
 }
 
 } // namespace ui

@@ -21,4 +21,14 @@ void saveSetting(const char* key, const QString& value)
     userSettings().setValue(key, value);
 }
 
+QByteArray windowGeometry(const QString& window)
+{
+    return userSettings().value("windows/" + window + "/geometry").toByteArray();
+}
+
+void saveWindowGeometry(const QString& window, const QByteArray& geometry)
+{
+    userSettings().setValue("windows/" + window + "/geometry", geometry);
+}
+
 } // namespace ui

@@ -14,5 +14,8 @@ inline constexpr const char* kPictureFolderKey = "plots/folder";
 
 QString setting(const char* key);
 void saveSetting(const char* key, const QString& value);
+// A window's size and place ("windows/NAME/geometry"), as QWidget::saveGeometry gives it.
+QByteArray windowGeometry(const QString& window);
+void saveWindowGeometry(const QString& window, const QByteArray& geometry);
 
 } // namespace ui

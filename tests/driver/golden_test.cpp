@@ -327,6 +327,7 @@ const GoldenCase kCases[] = {
     {"answers_left", twentyRecords, 4, true},
     {"search", searchFile, 0, false, {"HistList.txt"}},
     {"history_menu", searchFile, 0, false, {"HistList.txt"}},
+    {"history_shown_item", searchFile, 0, false, {"HistList.txt"}},
     {"distance", aroundAshby, 0},
     {"radius", aroundAshby, 0, false, {"ParList.txt", "PlotList.txt"}},
     {"radius_refused", aroundAshby, 0},

@@ -115,11 +115,16 @@ TEST(Session, PicksASearchHistoryItemByIndexOrTextAndSelectsIt)
     writeTwentyRecords(dir);
     testsupport::writeBytes(dir / "HistList.txt", "ash\r\n250\r\nAsh\r\n");
     // Clearing the current item shows which item the pick selected; a failed
-    // pick leaves the box and its selection as they were.
+    // pick leaves the box and its selection as they were; a text typed over
+    // the picked item selects nothing.
     runCases(dir, {{"set TarPar \"typed\"\npick TarPar 1\ndump TarPar\npick TarPar \"Ash\"\npick TarPar 3\n",
                     "TarPar = \"ash\"\n", "line 5: TarPar has no item 3 (it has 3)\n", 2},
+                   {"pick TarPar \"Ash\"\nclick ClearCurrentItem1\ndump TarPar.Items\n",
+                    "TarPar.Items[0] = \"250\"\nTarPar.Items[1] = \"ash\"\n", "", 0},
                    {"pick TarPar \"Ash\"\nset TarPar \"typed\"\nclick ClearCurrentItem1\ndump TarPar TarPar.Items\n",
-                    "TarPar = \"typed\"\nTarPar.Items[0] = \"250\"\nTarPar.Items[1] = \"ash\"\n", "", 0}});
+                    "message \"No Item Selected\"\nTarPar = \"typed\"\nTarPar.Items[0] = \"250\"\nTarPar.Items[1] = "
+                    "\"ash\"\nTarPar.Items[2] = \"Ash\"\n",
+                    "", 0}});
 }
 
 } // namespace

@@ -77,6 +77,7 @@ public:
 
     void quit() override { record(Shown::Kind::Quit, ""); }
     reports::PrinterDevice& printer() override { return device_ ? *device_ : printer_; }
+    bool printerReady() override { return true; }
     bool openUrl(const std::string& address) override
     {
         record(Shown::Kind::Browse, address);

@@ -54,7 +54,8 @@ protected:
         // The read-me the program loads as it starts, so that its absence is not said.
         if (!std::filesystem::exists(dir_ / "ReadMe.rtf"))
             testsupport::writeBytes(dir_ / "ReadMe.rtf", "{\\rtf1 Read me.\\par}");
-        desktop_ = std::make_unique<ui::Desktop>(person_, person_, *platform_, dir_.path(), "www.streetmap.co.uk");
+        desktop_.reset();
+        desktop_ = std::make_unique<ui::Desktop>(*dialogs_, person_, *platform_, dir_.path(), "www.streetmap.co.uk");
         desktop_->start();
         QWidget& main = desktop_->mainWindow();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
@@ -98,6 +99,7 @@ protected:
 
     testsupport::TempDir dir_;
     testsupport::FakePerson person_;
+    app::Dialogs* dialogs_ = &person_;
     app::Platform* platform_ = &person_;
     std::unique_ptr<ui::Desktop> desktop_;
 };
