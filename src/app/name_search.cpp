@@ -118,11 +118,16 @@ void NameSearch::clearAll()
 void NameSearch::clearCurrentItem()
 {
     auto& items = c_.view.TarParItems;
+    const std::string& shown = c_.view.TarPar;
+    // The item the box shows: the one picked last while the box still shows
+    // it, else an item of the same text. A box emptied by a move, or typed
+    // over with a text the list lacks, selects nothing, whatever was picked.
     int index = c_.view.TarParItemIndex;
-    // The item picked last counts only while the box still shows it: a box
-    // emptied by a move or typed over selects nothing, whatever was picked.
-    if (index < 0 || index >= static_cast<int>(items.size())
-        || items[static_cast<std::size_t>(index)] != c_.view.TarPar) {
+    if (index < 0 || index >= static_cast<int>(items.size()) || items[static_cast<std::size_t>(index)] != shown) {
+        const auto same = std::find(items.begin(), items.end(), shown);
+        index = shown.empty() || same == items.end() ? -1 : static_cast<int>(same - items.begin());
+    }
+    if (index < 0) {
         c_.message(msg::kNoItemSelected);
         return;
     }
