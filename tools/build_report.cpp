@@ -144,7 +144,8 @@ std::string BuildFacts::report(const std::vector<BuiltFile>& files) const
         << ", Worcestershire to Herefordshire " << counties.toHerefordshire
         << ", impossible for their metropolitan borough " << counties.impossible
         << ", by the nearest Index Villaris places in the north-west " << counties.northWest.size() << " ("
-        << joined(counties.northWest) << "), by hand " << counties.byHand.size() << " (" << joined(counties.byHand)
+        << joined(counties.northWest) << "), by the Mersey and Tame border " << counties.mersey.size() << " ("
+        << joined(counties.mersey) << "), by hand " << counties.byHand.size() << " (" << joined(counties.byHand)
         << ")\n";
     out << "County screen (no record of the same county within " << kOutlierKm << " km, or none of the " << kNeighbours
         << " nearest records of it): " << screen.flagged << " flagged; kept as a parish-level source gives "
