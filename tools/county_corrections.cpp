@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 #include <map>
 
 namespace tools {
@@ -18,6 +19,7 @@ constexpr HandCorrection kHandCorrections[] = {
     {"Sandside", "CUL", 348, 480, "WES", "in Heversham, Westmorland"},
     {"Far Arnside", "CUL", 344, 476, "WES", "in Arnside, Westmorland"},
     {"Hartbarrow", "CUL", 340, 490, "LAN", "in Cartmel Fell, Lancashire"},
+    {"North Ockendon", "SFK", 559, 185, "ESS", "an Essex parish, in Havering since 1965"},
     {"Padfield", "LAN", 402, 396, "DBY", "in Glossop, Derbyshire, across the Etherow from Cheshire's Longdendale"},
     {"Hadfield", "LAN", 401, 396, "DBY", "in Glossop, Derbyshire, across the Etherow from Cheshire's Longdendale"},
     {"Higher Chisworth", "LAN", 399, 391, "DBY", "in Glossop, Derbyshire"},
@@ -28,6 +30,26 @@ constexpr HandCorrection kHandCorrections[] = {
 };
 
 constexpr std::string_view kNorthWestCounties[] = {"CUL", "WES", "LAN", "YKS"};
+
+// Rule 6: the England list's county and the one its 1680 neighbours agree on, where the list follows a modern border.
+constexpr CountyMove kBorderMoves[] = {
+    {"OXF", "BRK", "the Vale of White Horse, Berkshire north of the Thames"},
+    {"BDF", "BKM", "Buckinghamshire round Milton Keynes"},
+    {"DOR", "HAM", "Hampshire round Christchurch"},
+    {"CAM", "HUN", "Huntingdonshire round Peterborough and Huntingdon"},
+    {"CAM", "NTH", "the Soke of Peterborough, Northamptonshire"},
+    {"SFK", "ESS", "Essex round Romford"},
+    {"BKM", "MDX", "Middlesex round Harrow"},
+    {"HRT", "MDX", "Middlesex round Barnet"},
+    {"SRY", "MDX", "Middlesex round Feltham"},
+    {"MDX", "SRY", "Surrey round Mitcham"},
+    {"SAL", "STS", "Staffordshire round Wolverhampton"},
+    {"WOR", "STS", "Staffordshire round Kingswinford"},
+    {"STS", "WAR", "Warwickshire round Tamworth"},
+    {"NBL", "DUR", "Durham round Houghton-le-Spring"},
+    {"DUR", "YKS", "Yorkshire south of the Tees"},
+    {"GLS", "WIL", "Wiltshire round the Keynes villages"},
+};
 
 // The middle of the Mersey from Liverpool Bay (between Wallasey and Bootle, past Birkenhead and Liverpool, Eastham
 // and Garston, Runcorn and Widnes, Warrington, Thelwall and Woolston, Partington and Cadishead, Sale and Stretford,
@@ -162,13 +184,13 @@ std::vector<const SourcePlace*> englishGeoNames(const std::vector<SourcePlace>& 
     return out;
 }
 
-// Rule 3: the counties of the nearest Index Villaris places.
+// Rules 3 and 6: the counties of the nearest Index Villaris places (rule 6: those on OpenStreetMap points only).
 class VillarisCounties {
 public:
-    explicit VillarisCounties(const std::vector<SourcePlace>& villaris)
+    explicit VillarisCounties(const std::vector<SourcePlace>& villaris, bool preciseOnly = false)
     {
         for (const SourcePlace& v : villaris)
-            if (v.country == "ENG")
+            if (v.country == "ENG" && (v.precise || !preciseOnly))
                 cells_[{cellOf(v.eastM), cellOf(v.northM)}].push_back(&v);
     }
     // The counties of the `count` nearest within reachM, nearest first (equal distances: the earlier line first).
@@ -225,6 +247,33 @@ bool inside(const std::vector<BorderPoint>& polygon, double e, double n)
 }
 
 } // namespace
+
+std::span<const CountyMove> borderMoves()
+{
+    return kBorderMoves;
+}
+
+std::vector<std::string> correctByUnanimousNeighbours(std::vector<Place>& places,
+                                                      const std::vector<SourcePlace>& villaris)
+{
+    std::vector<std::string> done;
+    const VillarisCounties villarisCounties(villaris, true);
+    for (Place& p : places) {
+        if (p.origin != Origin::EnglandList || p.countyConfirmed || p.country != "ENG")
+            continue;
+        auto near =
+            villarisCounties.nearest(p.eastM, p.northM, std::numeric_limits<std::size_t>::max(), kUnanimousReachM);
+        if (near.size() < kUnanimousAtLeast || std::count(near.begin(), near.end(), near[0]) != std::ssize(near))
+            continue;
+        for (const CountyMove& m : kBorderMoves)
+            if (m.from == p.county && m.to == near[0]) {
+                done.push_back(p.name + ": " + p.county + " to " + std::string(m.to));
+                p.county = std::string(m.to);
+                break;
+            }
+    }
+    return done;
+}
 
 std::span<const BorderPoint> merseyTameBorder()
 {
