@@ -144,8 +144,10 @@ std::string BuildFacts::report(const std::vector<BuiltFile>& files) const
         << ", Worcestershire to Herefordshire " << counties.toHerefordshire
         << ", impossible for their metropolitan borough " << counties.impossible
         << ", by the nearest Index Villaris places in the north-west " << counties.northWest.size() << " ("
-        << joined(counties.northWest) << "), by hand " << counties.byHand.size() << " (" << joined(counties.byHand)
-        << ")\n";
+        << joined(counties.northWest) << "), by the Mersey and Tame border " << counties.mersey.size() << " ("
+        << joined(counties.mersey) << "), by the unanimous 1680 places within 3 km on a listed border "
+        << counties.unanimous.size() << " (" << joined(counties.unanimous) << "), by hand " << counties.byHand.size()
+        << " (" << joined(counties.byHand) << ")\n";
     out << "County screen (no record of the same county within " << kOutlierKm << " km, or none of the " << kNeighbours
         << " nearest records of it): " << screen.flagged << " flagged; kept as a parish-level source gives "
         << screen.confirmed << ", kept as isolated " << screen.isolated << ", documented exceptions "

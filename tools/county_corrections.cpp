@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 #include <map>
 
 namespace tools {
@@ -18,11 +19,58 @@ constexpr HandCorrection kHandCorrections[] = {
     {"Sandside", "CUL", 348, 480, "WES", "in Heversham, Westmorland"},
     {"Far Arnside", "CUL", 344, 476, "WES", "in Arnside, Westmorland"},
     {"Hartbarrow", "CUL", 340, 490, "LAN", "in Cartmel Fell, Lancashire"},
+    {"North Ockendon", "SFK", 559, 185, "ESS", "an Essex parish, in Havering since 1965"},
+    {"Padfield", "LAN", 402, 396, "DBY", "in Glossop, Derbyshire, across the Etherow from Cheshire's Longdendale"},
+    {"Hadfield", "LAN", 401, 396, "DBY", "in Glossop, Derbyshire, across the Etherow from Cheshire's Longdendale"},
+    {"Higher Chisworth", "LAN", 399, 391, "DBY", "in Glossop, Derbyshire"},
+    {"Mellor", "LAN", 398, 389, "DBY", "Mellor by Marple, Derbyshire until 1936"},
+    {"Moorend", "LAN", 399, 388, "DBY", "Moor End in Mellor, Derbyshire"},
     {"Yealand Storrs", "LAN", 349, 476, "LAN",
      "in Yealand Conyers, Lancashire; its nearest 1680 places are Westmorland's"},
 };
 
 constexpr std::string_view kNorthWestCounties[] = {"CUL", "WES", "LAN", "YKS"};
+
+// Rule 6: the England list's county and the one its 1680 neighbours agree on, where the list follows a modern border.
+constexpr CountyMove kBorderMoves[] = {
+    {"OXF", "BRK", "the Vale of White Horse, Berkshire north of the Thames"},
+    {"BDF", "BKM", "Buckinghamshire round Milton Keynes"},
+    {"DOR", "HAM", "Hampshire round Christchurch"},
+    {"CAM", "HUN", "Huntingdonshire round Peterborough and Huntingdon"},
+    {"CAM", "NTH", "the Soke of Peterborough, Northamptonshire"},
+    {"SFK", "ESS", "Essex round Romford"},
+    {"BKM", "MDX", "Middlesex round Harrow"},
+    {"HRT", "MDX", "Middlesex round Barnet"},
+    {"SRY", "MDX", "Middlesex round Feltham"},
+    {"MDX", "SRY", "Surrey round Mitcham"},
+    {"SAL", "STS", "Staffordshire round Wolverhampton"},
+    {"WOR", "STS", "Staffordshire round Kingswinford"},
+    {"STS", "WAR", "Warwickshire round Tamworth"},
+    {"NBL", "DUR", "Durham round Houghton-le-Spring"},
+    {"DUR", "YKS", "Yorkshire south of the Tees"},
+    {"GLS", "WIL", "Wiltshire round the Keynes villages"},
+};
+
+// The middle of the Mersey from Liverpool Bay (between Wallasey and Bootle, past Birkenhead and Liverpool, Eastham
+// and Garston, Runcorn and Widnes, Warrington, Thelwall and Woolston, Partington and Cadishead, Sale and Stretford,
+// Northenden and Didsbury, Cheadle and Heaton Mersey) to Stockport, where the Tame and the Goyt meet; then of the
+// Tame (Brinnington and Reddish, Hyde and Denton, Dukinfield and Ashton-under-Lyne, through Stalybridge) to Mossley.
+// Drawn from maps to a few hundred metres, checked against the 1680 places on OpenStreetMap points.
+constexpr BorderPoint kMerseyTame[] = {
+    {328.0, 399.0}, {330.5, 397.0}, {332.0, 394.5},  {333.1, 391.0}, {333.3, 389.8}, {334.5, 387.3}, {336.5, 385.0},
+    {337.5, 382.5}, {340.0, 381.5}, {344.0, 380.5},  {347.5, 380.3}, {349.2, 382.3}, {350.8, 383.6}, {352.5, 384.0},
+    {354.0, 384.8}, {357.5, 385.9}, {359.5, 386.3},  {360.9, 387.7}, {362.5, 388.0}, {364.7, 388.4}, {367.0, 389.5},
+    {369.5, 390.5}, {371.0, 391.7}, {373.5, 393.3},  {376.5, 393.4}, {378.5, 393.2}, {380.5, 392.8}, {382.8, 390.6},
+    {384.5, 390.3}, {386.0, 389.6}, {388.0, 390.3},  {389.3, 390.3}, {390.2, 391.0}, {390.6, 392.3}, {391.0, 393.2},
+    {392.2, 392.9}, {393.5, 393.2}, {394.2, 393.6},  {393.9, 394.5}, {393.7, 395.5}, {393.3, 396.8}, {393.4, 397.8},
+    {394.5, 398.2}, {395.5, 398.5}, {396.2, 398.75}, {397.0, 398.9}, {397.4, 399.5}, {397.8, 401.0}};
+// Cheshire's bank closed from Mossley along its border with Yorkshire, then a kilometre or so inside its border with
+// Derbyshire (the Etherow and the Goyt, whose villages the England list's cells cannot place on one bank), then far
+// to the south and west; Lancashire's bank closed to the north.
+constexpr BorderPoint kCheshireClosure[] = {
+    {400.5, 400.0}, {407.5, 399.5}, {403.5, 398.2}, {401.0, 396.6}, {399.6, 394.5}, {397.5, 391.8}, {396.3, 390.6},
+    {396.3, 388.0}, {397.5, 385.5}, {398.8, 383.0}, {399.5, 380.0}, {399.5, 370.0}, {320.0, 370.0}, {320.0, 399.0}};
+constexpr BorderPoint kLancashireClosure[] = {{397.8, 410.0}, {320.0, 410.0}, {320.0, 399.0}};
 
 constexpr BoroughCounties kBoroughs[] = {
     // Greater Manchester
@@ -136,13 +184,13 @@ std::vector<const SourcePlace*> englishGeoNames(const std::vector<SourcePlace>& 
     return out;
 }
 
-// Rule 3: the counties of the nearest Index Villaris places.
+// Rules 3 and 6: the counties of the nearest Index Villaris places (rule 6: those on OpenStreetMap points only).
 class VillarisCounties {
 public:
-    explicit VillarisCounties(const std::vector<SourcePlace>& villaris)
+    explicit VillarisCounties(const std::vector<SourcePlace>& villaris, bool preciseOnly = false)
     {
         for (const SourcePlace& v : villaris)
-            if (v.country == "ENG")
+            if (v.country == "ENG" && (v.precise || !preciseOnly))
                 cells_[{cellOf(v.eastM), cellOf(v.northM)}].push_back(&v);
     }
     // The counties of the `count` nearest within reachM, nearest first (equal distances: the earlier line first).
@@ -177,7 +225,92 @@ bool northWestern(std::string_view county)
            != std::end(kNorthWestCounties);
 }
 
+// The polygon of one bank: the border, then the bank's closure.
+std::vector<BorderPoint> bank(std::span<const BorderPoint> closure)
+{
+    std::vector<BorderPoint> polygon(std::begin(kMerseyTame), std::end(kMerseyTame));
+    polygon.insert(polygon.end(), closure.begin(), closure.end());
+    return polygon;
+}
+
+bool inside(const std::vector<BorderPoint>& polygon, double e, double n)
+{
+    bool in = false;
+    for (std::size_t i = 0, j = polygon.size() - 1; i < polygon.size(); j = i++) {
+        const BorderPoint& a = polygon[i];
+        const BorderPoint& b = polygon[j];
+        if ((a.northing > n) != (b.northing > n)
+            && e < a.easting + (n - a.northing) * (b.easting - a.easting) / (b.northing - a.northing))
+            in = !in;
+    }
+    return in;
+}
+
 } // namespace
+
+std::span<const CountyMove> borderMoves()
+{
+    return kBorderMoves;
+}
+
+std::vector<std::string> correctByUnanimousNeighbours(std::vector<Place>& places,
+                                                      const std::vector<SourcePlace>& villaris)
+{
+    std::vector<std::string> done;
+    const VillarisCounties villarisCounties(villaris, true);
+    for (Place& p : places) {
+        if (p.origin != Origin::EnglandList || p.countyConfirmed || p.country != "ENG")
+            continue;
+        auto near =
+            villarisCounties.nearest(p.eastM, p.northM, std::numeric_limits<std::size_t>::max(), kUnanimousReachM);
+        if (near.size() < kUnanimousAtLeast || std::count(near.begin(), near.end(), near[0]) != std::ssize(near))
+            continue;
+        for (const CountyMove& m : kBorderMoves)
+            if (m.from == p.county && m.to == near[0]) {
+                done.push_back(p.name + ": " + p.county + " to " + std::string(m.to));
+                p.county = std::string(m.to);
+                break;
+            }
+    }
+    return done;
+}
+
+std::span<const BorderPoint> merseyTameBorder()
+{
+    return kMerseyTame;
+}
+
+std::vector<std::string> correctMerseyBorder(std::vector<Place>& places, const std::vector<SourcePlace>& villaris)
+{
+    const std::vector<BorderPoint> cheshire = bank(kCheshireClosure);
+    const std::vector<BorderPoint> lancashire = bank(kLancashireClosure);
+    // The county of the bank a point lies on, if it lies on either.
+    auto bankOf = [&](double eastM, double northM) -> std::string_view {
+        if (inside(cheshire, eastM / 1000, northM / 1000))
+            return "CHS";
+        if (inside(lancashire, eastM / 1000, northM / 1000))
+            return "LAN";
+        return {};
+    };
+    for (const SourcePlace& v : villaris) {
+        if (!v.precise || (v.county != "LAN" && v.county != "CHS"))
+            continue;
+        if (std::string_view county = bankOf(v.eastM, v.northM); !county.empty() && county != v.county)
+            throw SourceError("Index Villaris' " + v.name + " (" + v.county + ", line " + std::to_string(v.line)
+                              + ") lies on the " + std::string(county)
+                              + " bank of the Mersey and Tame border: check the border's line");
+    }
+    std::vector<std::string> done;
+    for (Place& p : places) {
+        if (p.countyConfirmed || p.country != "ENG" || (p.county != "LAN" && p.county != "CHS"))
+            continue;
+        if (std::string_view county = bankOf(p.eastM, p.northM); !county.empty() && county != p.county) {
+            done.push_back(p.name + ": " + p.county + " to " + std::string(county));
+            p.county = std::string(county);
+        }
+    }
+    return done;
+}
 
 std::span<const HandCorrection> handCorrections()
 {

@@ -32,6 +32,22 @@
 // 4. Hand corrections: records checked against maps whose county no rule can
 //    right (Holme near Holmfirth under Derbyshire), each with its reason. The
 //    build fails when one finds no record, so none goes stale unnoticed.
+// 5. Lancashire and Cheshire meet on the Mersey and the Tame, and the England
+//    list (and the nearest 1680 places, some of them kilometres out) puts
+//    whole groups on the wrong bank: Widnes under Cheshire, Bowdon and
+//    Bramhall under Lancashire. The border is given as a line along the middle
+//    of the two rivers, from Liverpool Bay to Mossley, and each bank as a
+//    polygon closed on it; a LAN or CHS record of England on the other
+//    county's bank takes that county, unless a parish-level source or a hand
+//    correction confirms its county. The line is checked against the 1680
+//    places matched to OpenStreetMap points: one of LAN or CHS on the other
+//    county's bank fails the build.
+// 6. Elsewhere the England list follows modern borders where they moved a
+//    group of places (Berkshire's Vale of White Horse under Oxfordshire, the
+//    Soke of Peterborough under Cambridgeshire, ...). An England-list record
+//    whose county no parish-level source confirms takes the county of every
+//    1680 place on an OpenStreetMap point within 3 km, at least three of them
+//    all of one county, when the pair of counties is one of those listed.
 #include "places.h"
 #include "source_places.h"
 
@@ -63,11 +79,28 @@ struct HandCorrection {
 };
 std::span<const HandCorrection> handCorrections();
 
+struct BorderPoint {
+    double easting, northing; // km on the British grid
+};
+// The middle of the Mersey and then of the Tame, Liverpool Bay to Mossley, west to east.
+std::span<const BorderPoint> merseyTameBorder();
+
+// Rule 6.
+inline constexpr double kUnanimousReachM = 3000.0;
+inline constexpr std::size_t kUnanimousAtLeast = 3;
+struct CountyMove {
+    std::string_view from, to; // Chapman codes
+    std::string_view where;
+};
+std::span<const CountyMove> borderMoves();
+
 struct CountyCorrections {
     int toHerefordshire = 0;
     int impossible = 0; // counties replaced under rule 2
     std::vector<std::string> northWest; // rule 3: "Name: CUL to WES"
     std::vector<std::string> byHand; // rule 4: "Name: DBY to YKS"
+    std::vector<std::string> mersey; // rule 5: "Name: CHS to LAN"
+    std::vector<std::string> unanimous; // rule 6: "Name: OXF to BRK"
 };
 
 // Rules 1 and 2.
@@ -78,5 +111,13 @@ std::vector<std::string> correctNorthWest(std::vector<Place>& places, const std:
 
 // Rule 4: "Name: DBY to YKS". Throws SourceError when a hand correction finds no record.
 std::vector<std::string> correctByHand(std::vector<Place>& places);
+
+// Rule 5, leaving out records whose county is confirmed: "Name: CHS to LAN". Throws SourceError when an Index
+// Villaris place on an OpenStreetMap point lies on the other county's bank.
+std::vector<std::string> correctMerseyBorder(std::vector<Place>& places, const std::vector<SourcePlace>& villaris);
+
+// Rule 6: "Name: OXF to BRK".
+std::vector<std::string> correctByUnanimousNeighbours(std::vector<Place>& places,
+                                                      const std::vector<SourcePlace>& villaris);
 
 } // namespace tools

@@ -75,6 +75,8 @@ BuiltData buildData(const std::filesystem::path& sourceDir)
     facts.counties = correctCounties(places, geoNames.places);
     facts.counties.byHand = correctByHand(places);
     facts.counties.northWest = correctNorthWest(places, villaris.places);
+    facts.counties.mersey = correctMerseyBorder(places, villaris.places);
+    facts.counties.unanimous = correctByUnanimousNeighbours(places, villaris.places);
     facts.offLand = leaveOutOffLand(places, Land::read(readSource(sourceDir, kCoastRingsFile)));
     facts.selection = selectPlaces(places, kMaxShippedRecords - 1);
     facts.screen = screenCounties(places);

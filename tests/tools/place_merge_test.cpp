@@ -193,6 +193,43 @@ TEST(CorrectCounties, TheNorthWestByItsNearestIndexVillarisPlacesAndHandCorrecti
     EXPECT_EQ(summaries(places, 'c'), (Texts{"WES", "CUL", "LAN", "LAN", "CUL", "YKS"}));
 }
 
+TEST(CorrectCounties, LancashireAndCheshireByTheirBankOfTheMerseyAndTame)
+{
+    // Name, position, county given, confirmed by a parish-level source, county after.
+    const std::tuple<const char*, int, int, const char*, bool, const char*> cases[] = {
+        {"Widnes", 351, 385, "CHS", false, "LAN"},     {"Runcorn", 351, 382, "CHS", false, "CHS"},
+        {"Bowdon", 375, 386, "LAN", false, "CHS"},     {"Liverpool", 335, 390, "LAN", false, "LAN"},
+        {"Birkenhead", 332, 388, "LAN", false, "CHS"}, {"Warrington", 360, 388, "CHS", false, "LAN"},
+        {"Stockport", 389, 389, "LAN", false, "CHS"},  {"Reddish", 389, 393, "CHS", false, "LAN"},
+        {"Dukinfield", 394, 397, "LAN", false, "CHS"}, {"Bramhall", 389, 384, "LAN", true, "LAN"},
+        {"Knutsford", 375, 378, "YKS", false, "YKS"},  {"Mellor", 398, 389, "LAN", false, "LAN"},
+        {"Lancaster", 347, 461, "CHS", false, "CHS"}};
+    std::vector<Place> places;
+    Texts expected;
+    for (const auto& [name, e, n, county, confirmed, after] : cases) {
+        places.push_back(place(name, e, n, county));
+        places.back().countyConfirmed = confirmed;
+        expected.push_back(after);
+    }
+    // A 1680 place placed only by its old map may lie on the other bank; one on an OpenStreetMap point may not.
+    std::vector<SourcePlace> villaris{other(tools::Source::IndexVillaris, "Halton", "LAN", "ENG", 353, 381, false)};
+    EXPECT_EQ(tools::correctMerseyBorder(places, villaris),
+              (Texts{"Widnes: CHS to LAN", "Bowdon: LAN to CHS", "Birkenhead: LAN to CHS", "Warrington: CHS to LAN",
+                     "Stockport: LAN to CHS", "Reddish: CHS to LAN", "Dukinfield: LAN to CHS"}));
+    EXPECT_EQ(summaries(places, 'c'), expected);
+
+    villaris.push_back(other(tools::Source::IndexVillaris, "Didsbury", "LAN", "ENG", 383, 389));
+    const std::vector<Place> before = places;
+    try {
+        tools::correctMerseyBorder(places, villaris);
+        ADD_FAILURE() << "no error";
+    } catch (const tools::SourceError& e) {
+        EXPECT_STREQ(e.what(), "Index Villaris' Didsbury (LAN, line 483) lies on the CHS bank of the Mersey and Tame "
+                               "border: check the border's line");
+    }
+    EXPECT_EQ(summaries(places), summaries(before)); // nothing changed
+}
+
 TEST(HistoricCounty, ByAreaAndName)
 {
     // An area's county, a place rule within the area, the same name in two areas, no area, an unknown area.
