@@ -76,10 +76,16 @@ std::optional<MemoryStatus> readMeminfo(std::string_view text)
 
 std::string kilobytesText(std::uint64_t kb)
 {
-    std::string digits = std::to_string(kb);
-    for (std::size_t at = digits.size(); at > 3; at -= 3)
-        digits.insert(at - 3, ",");
-    return digits + " KB";
+    // Built from the left, a comma before every group of three digits that
+    // ends the number (an insert in the middle trips a false -Wrestrict in GCC 12).
+    const std::string digits = std::to_string(kb);
+    std::string out;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0)
+            out += ',';
+        out += digits[i];
+    }
+    return out + " KB";
 }
 
 std::string memoryLoadText(const MemoryStatus& memory)
