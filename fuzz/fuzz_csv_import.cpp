@@ -8,7 +8,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const text::ImportText csv = text::importTextAsCp1252(fuzz::asText(data, size));
+    const text::ImportText csv = text::importTextAsCp1252(std::string(fuzz::asText(data, size)));
     std::string_view rest = csv.cp1252;
     while (!rest.empty())
         (void)records::recordFromCsvLine(text::takeLine(rest));

@@ -7,6 +7,7 @@
 #include "text/import_text.h"
 #include "text/text_file.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -55,6 +56,7 @@ void CsvImport::importCsv()
     // Every line is read before anything is written. Empty lines are passed
     // over; a line with fewer than seven fields is named afterwards.
     std::vector<records::ParishRecord> added;
+    added.reserve(static_cast<std::size_t>(std::count(csv.cp1252.begin(), csv.cp1252.end(), '\n')) + 1);
     std::vector<int> skipped;
     std::string_view rest = csv.cp1252;
     for (int number = 1; !rest.empty(); ++number) {

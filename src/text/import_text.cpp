@@ -31,13 +31,14 @@ int lineAt(std::string_view s, std::size_t pos)
 
 } // namespace
 
-ImportText importTextAsCp1252(std::string_view bytes)
+ImportText importTextAsCp1252(std::string bytes)
 {
     const bool ascii =
         std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
     if (ascii || !isUtf8(bytes))
-        return {std::string(bytes)};
-    std::string_view s = bytes.starts_with(kByteOrderMark) ? bytes.substr(kByteOrderMark.size()) : bytes;
+        return {std::move(bytes)};
+    const std::string_view whole = bytes;
+    std::string_view s = whole.starts_with(kByteOrderMark) ? whole.substr(kByteOrderMark.size()) : whole;
     ImportText out;
     out.cp1252.reserve(s.size());
     for (std::size_t i = 0; i < s.size();) {

@@ -18,6 +18,7 @@ struct ImportText {
     char32_t badChar = 0;
 };
 
-ImportText importTextAsCp1252(std::string_view bytes);
+// Takes the file's bytes whole: text kept as it is is moved, not copied.
+ImportText importTextAsCp1252(std::string bytes);
 
 } // namespace text
