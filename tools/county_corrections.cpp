@@ -13,6 +13,9 @@ namespace {
 
 constexpr HandCorrection kHandCorrections[] = {
     {"Holme", "DBY", 411, 402, "YKS", "Holme near Holmfirth, in the West Riding"},
+    {"Milton Keynes", "BDF", 506, 236, "",
+     "a stray row 21 km east of the town, by Bedford: the town is GeoNames' record (BKM), the old village "
+     "Milton Keynes Village"},
     {"Milton Keynes Village", "BDF", 489, 238, "BKM", "the old village of Milton Keynes, Buckinghamshire"},
     {"Newcastle Emlyn", "CGN", 230, 240, "CMN", "on the Carmarthenshire bank of the Teifi (Adpar, across it, is CGN)"},
     {"Burton in Kendal", "CUL", 353, 474, "WES", "Westmorland; its nearest 1680 place is Dalton, Lancashire"},
@@ -326,10 +329,18 @@ std::vector<std::string> correctByHand(std::vector<Place>& places)
 {
     std::vector<std::string> done;
     for (const HandCorrection& h : kHandCorrections) {
+        const auto isIt = [&h](const Place& p) {
+            return p.name == h.name && p.county == h.county && std::abs(p.easting - h.easting) <= 5
+                   && std::abs(p.northing - h.northing) <= 5;
+        };
         bool found = false;
+        if (h.becomes.empty()) {
+            found = std::erase_if(places, isIt) > 0;
+            if (found)
+                done.push_back(std::string(h.name) + " (" + std::string(h.county) + ") left out");
+        }
         for (Place& p : places) {
-            if (p.name != h.name || p.county != h.county || std::abs(p.easting - h.easting) > 5
-                || std::abs(p.northing - h.northing) > 5)
+            if (h.becomes.empty() || !isIt(p))
                 continue;
             found = true;
             p.county = std::string(h.becomes);

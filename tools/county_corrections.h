@@ -74,7 +74,7 @@ struct HandCorrection {
     std::string_view name; // as stored
     std::string_view county; // as the sources give it
     int easting, northing; // whole km, within 5 km of the record
-    std::string_view becomes; // the county it is given or keeps
+    std::string_view becomes; // the county it is given or keeps; empty: the record is left out
     std::string_view why;
 };
 std::span<const HandCorrection> handCorrections();
@@ -109,7 +109,8 @@ CountyCorrections correctCounties(std::vector<Place>& places, const std::vector<
 // Rule 3, leaving out records corrected by hand (countyConfirmed): "Name: CUL to WES".
 std::vector<std::string> correctNorthWest(std::vector<Place>& places, const std::vector<SourcePlace>& villaris);
 
-// Rule 4: "Name: DBY to YKS". Throws SourceError when a hand correction finds no record.
+// Rule 4: "Name: DBY to YKS", or "Name (BDF) left out" for a stray row. Throws SourceError when a hand
+// correction finds no record.
 std::vector<std::string> correctByHand(std::vector<Place>& places);
 
 // Rule 5, leaving out records whose county is confirmed: "Name: CHS to LAN". Throws SourceError when an Index

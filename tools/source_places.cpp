@@ -162,6 +162,10 @@ SourceRows readEnglandList(std::string_view csvText)
         p.source = Source::EnglandList;
         p.line = row.line;
         setName(p, f[name]);
+        // The list's extract wrote the word England as its country code inside
+        // one name, that of four villages: the name gets its word back.
+        if (p.name == "New ENG")
+            p.name = "New England";
         p.country = f[country];
         if (p.country != "ENG" && p.country != "IOM")
             throw BadRowReason{"the country \"" + p.country + "\" is not England or the Isle of Man"};

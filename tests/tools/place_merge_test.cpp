@@ -179,7 +179,8 @@ TEST(CorrectCounties, TheNorthWestByItsNearestIndexVillarisPlacesAndHandCorrecti
                               place("Outgate", 335, 499, "CUL"),
                               place("Liverpool", 334, 390, "LAN"),
                               place("Confirmed", 369, 520, "CUL"),
-                              place("Holme", 411, 402, "DBY")};
+                              place("Holme", 411, 402, "DBY"),
+                              place("Milton Keynes", 506, 236, "BDF")}; // a stray row, left out
     places[4].countyConfirmed = true;
     try { // Holme is corrected; the next correction finds no record and fails the build
         tools::correctByHand(places);
