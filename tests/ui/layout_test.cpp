@@ -187,13 +187,3 @@ TEST_F(LayoutTest, EveryWindowShowsEveryTextWholeWithoutOverlapAndReadably)
 
 } // namespace
 } // namespace uitest
-
-int main(int argc, char** argv)
-{
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    const testsupport::TempDir settings;
-    setenv("XDG_CONFIG_HOME", settings.path().c_str(), 1);
-    QApplication application(argc, argv);
-    testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

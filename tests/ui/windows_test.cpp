@@ -104,14 +104,3 @@ TEST_F(DesktopTest, EveryWindowRefusesCommandsWhileABoxIsUpAndShowsAnError)
 
 } // namespace
 } // namespace uitest
-
-int main(int argc, char** argv)
-{
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    // The windows' remembered sizes and the chosen folders go to a settings file of the run's own.
-    const testsupport::TempDir settings;
-    setenv("XDG_CONFIG_HOME", settings.path().c_str(), 1);
-    QApplication application(argc, argv);
-    testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
