@@ -5,14 +5,10 @@
 #include "text/file_lookup.h"
 #include "text/file_replace.h"
 #include "text/io_error.h"
+#include "text/text_file.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdlib>
-#include <fcntl.h>
-#include <fstream>
-#include <iterator>
-#include <unistd.h>
 
 namespace app {
 namespace {
@@ -20,76 +16,6 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr const char* kFolderName = "steeplewatcher";
-
-// Removes the temporary copy and throws the step's error, naming the file.
-[[noreturn]] void failCopy(int fd, const fs::path& temp, const std::string& name, int error)
-{
-    if (fd >= 0)
-        ::close(fd);
-    ::unlink(temp.c_str());
-    throw text::IoError("Cannot copy " + name + ": " + text::ioErrorText(error));
-}
-
-std::string readWhole(const fs::path& path, const std::string& name)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (!in.is_open())
-        throw text::IoError("Cannot copy " + name + ": " + text::ioErrorText(ENOENT));
-    if (in.bad())
-        throw text::IoError("Cannot copy " + name + ": " + text::ioErrorText(EIO));
-    return bytes;
-}
-
-// Puts bytes under work/name unless a file of that name is there by then.
-void copyIn(const std::string& bytes, const fs::path& work, const std::string& name)
-{
-    const fs::path target = work / name;
-    fs::path temp = target;
-    temp += ".tmp~";
-    ::unlink(temp.c_str());
-    int fd = -1;
-    if (int e = text::injectedFault(text::FileStep::Create))
-        failCopy(fd, temp, name, e);
-    fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0)
-        failCopy(fd, temp, name, errno);
-    for (std::size_t done = 0; done < bytes.size();) {
-        if (int e = text::injectedFault(text::FileStep::Write))
-            failCopy(fd, temp, name, e);
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno != EINTR)
-            failCopy(fd, temp, name, errno);
-        done += n > 0 ? static_cast<std::size_t>(n) : 0;
-    }
-    if (int e = text::injectedFault(text::FileStep::SyncFile))
-        failCopy(fd, temp, name, e);
-    if (::fsync(fd) != 0)
-        failCopy(fd, temp, name, errno);
-    const int closed = ::close(fd);
-    fd = -1;
-    if (int e = text::injectedFault(text::FileStep::Close))
-        failCopy(fd, temp, name, e);
-    if (closed != 0)
-        failCopy(fd, temp, name, errno);
-    if (int e = text::injectedFault(text::FileStep::Rename))
-        failCopy(fd, temp, name, e);
-    // link() never replaces: a file made under that name meanwhile is kept.
-    // Where the file system has no links (FAT), a rename after a last look.
-    if (::link(temp.c_str(), target.c_str()) != 0) {
-        const int e = errno;
-        if (e == EEXIST) {
-            ::unlink(temp.c_str());
-            return;
-        }
-        if ((e != EPERM && e != EOPNOTSUPP) || text::fileExists(work, name))
-            failCopy(fd, temp, name, e);
-        if (::rename(temp.c_str(), target.c_str()) != 0)
-            failCopy(fd, temp, name, errno);
-        return;
-    }
-    ::unlink(temp.c_str());
-}
 
 } // namespace
 
@@ -125,7 +51,13 @@ std::vector<std::string> fillWorkingDirectory(const fs::path& shipped, const fs:
     for (const std::string& name : names) {
         if (text::fileExists(work, name))
             continue;
-        copyIn(readWhole(shipped / name, name), work, name);
+        try {
+            // A file made under that name meanwhile is the person's, and is kept.
+            if (!text::createFile(work / name, text::readFile(shipped / name)))
+                continue;
+        } catch (const text::IoError& e) {
+            throw text::IoError("Cannot copy " + name + ": " + e.what());
+        }
         copied.push_back(name);
     }
     return copied;

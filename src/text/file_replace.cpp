@@ -197,6 +197,27 @@ void replaceFile(const fs::path& path, std::string_view content, Sync sync)
     commit(prepare(path, content, sync), sync);
 }
 
+bool createFile(const fs::path& path, std::string_view content)
+{
+    const Prepared p = prepare(path, content, Sync::ToDisk);
+    int e = injected(FileStep::Rename);
+    if (e == 0 && ::link(p.temp.c_str(), p.target.c_str()) == 0) {
+        ::unlink(p.temp.c_str());
+        return true;
+    }
+    if (e == 0)
+        e = errno;
+    struct stat there {};
+    const bool taken = ::lstat(p.target.c_str(), &there) == 0;
+    if (e == EEXIST || ((e == EPERM || e == EOPNOTSUPP) && taken)) {
+        ::unlink(p.temp.c_str());
+        return false;
+    }
+    if ((e == EPERM || e == EOPNOTSUPP) && ::rename(p.temp.c_str(), p.target.c_str()) == 0)
+        return true;
+    fail(-1, p.temp, e == EPERM || e == EOPNOTSUPP ? errno : e);
+}
+
 void replaceFiles(std::span<const FileContent> files, Sync sync)
 {
     std::vector<Prepared> ready;

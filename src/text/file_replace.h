@@ -32,6 +32,11 @@ struct FileContent {
 };
 void replaceFiles(std::span<const FileContent> files, Sync sync = Sync::ToDisk);
 
+// A new file, made the same way but never replacing one: the synced temporary
+// file is linked into place, so a file made under that name meanwhile is kept
+// (false). Where the file system has no links (FAT), a rename after a last look.
+bool createFile(const std::filesystem::path& path, std::string_view content);
+
 // The steps of a replacement that can fail.
 enum class FileStep { Create, Write, SyncFile, Close, Rename, SyncFolder };
 
