@@ -46,10 +46,11 @@ QWidget* dialogParent(QWidget* fallback)
 
 // Shows a box titled with the application title and returns the button pressed.
 // The text is shown as plain text: file names and record texts may hold "<".
+// The box comes up over the window in use (dialogParent), parent failing that.
 QMessageBox::StandardButton ask(QWidget* parent, QMessageBox::Icon icon, const std::string& text,
                                 QMessageBox::StandardButtons buttons, QMessageBox::StandardButton escape)
 {
-    QMessageBox box(icon, toQt(app::msg::kApplicationTitle), toQt(text), buttons, parent);
+    QMessageBox box(icon, toQt(app::msg::kApplicationTitle), toQt(text), buttons, dialogParent(parent));
     box.setTextFormat(Qt::PlainText);
     keepTitleWhole(box);
     box.setEscapeButton(escape);
@@ -81,37 +82,35 @@ void keepTitleWhole(QMessageBox& box)
 
 void QtDialogs::message(const std::string& text)
 {
-    ask(dialogParent(parent_), QMessageBox::NoIcon, text, QMessageBox::Ok, QMessageBox::Ok);
+    ask(parent_, QMessageBox::NoIcon, text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
 void QtDialogs::warningOk(const std::string& text)
 {
-    ask(dialogParent(parent_), QMessageBox::Warning, text, QMessageBox::Ok, QMessageBox::Ok);
+    ask(parent_, QMessageBox::Warning, text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
 bool QtDialogs::warningYesNo(const std::string& text)
 {
-    return ask(dialogParent(parent_), QMessageBox::Warning, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+    return ask(parent_, QMessageBox::Warning, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
            == QMessageBox::Yes;
 }
 
 bool QtDialogs::confirmYesNo(const std::string& text)
 {
-    return ask(dialogParent(parent_), QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+    return ask(parent_, QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
            == QMessageBox::Yes;
 }
 
 bool QtDialogs::confirmOkCancel(const std::string& text)
 {
-    return ask(dialogParent(parent_), QMessageBox::Question, text, QMessageBox::Ok | QMessageBox::Cancel,
-               QMessageBox::Cancel)
+    return ask(parent_, QMessageBox::Question, text, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel)
            == QMessageBox::Ok;
 }
 
 bool QtDialogs::infoYesNo(const std::string& text)
 {
-    return ask(dialogParent(parent_), QMessageBox::Information, text, QMessageBox::Yes | QMessageBox::No,
-               QMessageBox::No)
+    return ask(parent_, QMessageBox::Information, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
            == QMessageBox::Yes;
 }
 
@@ -128,7 +127,7 @@ std::optional<std::string> QtDialogs::inputBox(const std::string& title, const s
 
 void QtDialogs::errorBox(const std::string& text)
 {
-    ask(dialogParent(parent_), QMessageBox::Critical, text, QMessageBox::Ok, QMessageBox::Ok);
+    ask(parent_, QMessageBox::Critical, text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
 void QtFeedback::beep()
